@@ -1,0 +1,28 @@
+# Settings every target of the kit shares: text is UTF-8 in the sources and code page 936 in
+# the binaries, warnings are on, and the Windows programs carry their runtime with them.
+
+add_library(torvek_options INTERFACE)
+target_compile_options(torvek_options INTERFACE
+  -finput-charset=UTF-8 -fexec-charset=CP936
+  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+  -Wformat=2 -Wcast-qual -Wmissing-declarations)
+if(TORVEK_WERROR)
+  target_compile_options(torvek_options INTERFACE -Werror)
+endif()
+target_include_directories(torvek_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(WIN32)
+  set(TORVEK_WINDOWS ON)
+  # Windows 7 is the oldest system the programs run on; anything newer goes through GetProcAddress.
+  target_compile_definitions(torvek_options INTERFACE
+    _WIN32_WINNT=0x0601 WINVER=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
+  target_link_options(torvek_options INTERFACE -static -static-libgcc -static-libstdc++)
+else()
+  set(TORVEK_WINDOWS OFF)
+endif()
+
+if(TORVEK_SANITIZE)
+  target_compile_options(torvek_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(torvek_options INTERFACE -fsanitize=address,undefined)
+endif()
