@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, builds the native, sanitizer and 32-bit
+# Windows builds, and runs every test natively, under ASan+UBSan and under 32-bit Wine (with
+# Xvfb as the display when there is none). Stops everything it started.
+#
+#   tools/test.sh            everything
+#   tools/test.sh native     only the native builds and their tests
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cd "$repo"
+only=${1:-all}
+jobs=$(nproc)
+
+phase_start=$SECONDS
+phase() {
+  local now=$SECONDS
+  printf '== %-34s (%3ds so far)\n' "$1" "$((now - ${TORVEK_TEST_START:-$phase_start}))"
+}
+export TORVEK_TEST_START=$SECONDS
+
+phase "installing missing packages"
+tools/install-deps.sh
+
+build() {
+  phase "building $1"
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j "$jobs"
+}
+
+build native
+phase "testing native"
+ctest --preset native -j "$jobs"
+
+build native-asan
+phase "testing native under ASan+UBSan"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --preset native-asan -j "$jobs"
+
+if [ "$only" = native ]; then
+  phase "done"
+  exit 0
+fi
+
+build win32
+
+phase "preparing Wine"
+# shellcheck source=tools/wine/wine-env.sh
+source tools/wine/wine-env.sh
+torvek_wine_prepare
+trap torvek_wine_stop EXIT
+torvek_wine_start </dev/null
+
+phase "testing under 32-bit Wine"
+ctest --preset win32 -j "$jobs"
+
+phase "done"
