@@ -1,0 +1,149 @@
+#include "installer/engine/config_keeper.h"
+
+#include "common/clear_read_only.h"
+#include "common/cp936_text.h"
+#include "common/path_buffer.h"
+#include "common/strip_trailing_backslash.h"
+#include "installer/engine/flat_folder_walk.h"
+
+namespace torvek::engine {
+
+namespace {
+
+bool JoinPath(PathBuffer& path, std::string_view folder, std::string_view name) {
+  return path.Format("%.*s\\%.*s", static_cast<int>(folder.size()), folder.data(),
+                     static_cast<int>(name.size()), name.data());
+}
+
+// Every configuration copy: attributes cleared around it, its result not examined.
+bool CopyConfigFile(platform::FileSystem& files, const PathBuffer& from, const PathBuffer& to) {
+  ClearReadOnly(files, from.c_str());
+  ClearReadOnly(files, to.c_str());
+  const bool copied = files.CopyFile(from.c_str(), to.c_str(), false) == platform::kErrorSuccess;
+  ClearReadOnly(files, to.c_str());
+  return copied;
+}
+
+bool FolderExists(platform::FileSystem& files, const std::string& path) {
+  const std::uint32_t attributes = files.GetAttributes(path.c_str());
+  return attributes != platform::kInvalidAttributes &&
+         (attributes & platform::kAttributeDirectory) != 0;
+}
+
+}  // namespace
+
+bool MatchesExtension(std::string_view name, std::string_view extension) {
+  const std::string upper = ToUpperAscii(name);
+  const std::size_t at = FindNoCase(upper, extension, 1);
+  return at != std::string::npos && at >= 1;
+}
+
+ConfigKeeper::ConfigKeeper(platform::Registry& registry, platform::FileSystem& files,
+                           std::string_view installFolder)
+    : targetFolder(StripTrailingBackslash(installFolder) + "\\Torvek结构工具箱"),
+      registry_(registry),
+      files_(files) {
+  const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
+  settingsStore_ = source + "\\SetUp_Temp1";
+  libraryStore_ = source + "\\SetUp_Temp2";
+}
+
+bool ConfigKeeper::HasPreviousConfig() {
+  if (!ReadInstallRecord())
+    return false;
+  bool found = false;
+  FlatFolderWalk walk;
+  walk.onFile = [&found](const std::string& name) {
+    found = MatchesExtension(name, ".CFG");
+    return found ? WalkStep::kStop : WalkStep::kGoOn;
+  };
+  WalkFolder(files_, previousFolder, walk);
+  return found;
+}
+
+std::string ConfigKeeper::MakeStore(const char* besideKitName, const char* temporaryName) {
+  const std::string besideKit =
+      StripTrailingBackslash(files_.CurrentDirectory()) + "\\" + besideKitName;
+  if (besideKit.size() < PathBuffer::kCapacity) {
+    files_.MakeDirectory(besideKit.c_str());
+    if (FolderExists(files_, besideKit))
+      return besideKit;
+  }
+  // The kit's folder takes no new folder (read-only media): a store of our own name under
+  // the temporary folder keeps the files instead, and no other program's folder is taken.
+  const std::string temporary =
+      StripTrailingBackslash(files_.TempDirectory()) + "\\" + temporaryName;
+  if (temporary.size() < PathBuffer::kCapacity) {
+    files_.MakeDirectory(temporary.c_str());
+    if (FolderExists(files_, temporary))
+      return temporary;
+  }
+  return {};
+}
+
+void ConfigKeeper::SaveMatching(const std::string& folder, const std::string& store, bool cfg,
+                                bool sec, bool sjy) {
+  FlatFolderWalk walk;
+  walk.onFile = [&](const std::string& name) {
+    if ((cfg && MatchesExtension(name, ".CFG")) || (sec && MatchesExtension(name, ".SEC")) ||
+        (sjy && MatchesExtension(name, ".SJY"))) {
+      const std::string upper = ToUpperAscii(name);
+      PathBuffer from;
+      PathBuffer to;
+      if (JoinPath(from, folder, upper) && JoinPath(to, store, upper)) {
+        CopyConfigFile(files_, from, to);
+      }
+    }
+    return WalkStep::kGoOn;
+  };
+  WalkFolder(files_, folder, walk);
+}
+
+void ConfigKeeper::SaveConfig() {
+  if (keepSettings == 0 && keepSectionLibrary == 0 && keepExtendedLibrary == 0)
+    return;
+  if (keepSettings != 0 || keepSectionLibrary != 0) {
+    const std::string store = MakeStore("SetUp_Temp1", "Torvek_SetUp_Temp1");
+    if (!store.empty()) {
+      settingsStore_ = store;
+      SaveMatching(previousFolder, store, keepSettings != 0, keepSectionLibrary != 0, false);
+    }
+  }
+  if (keepExtendedLibrary != 0) {
+    const std::string store = MakeStore("SetUp_Temp2", "Torvek_SetUp_Temp2");
+    if (!store.empty()) {
+      libraryStore_ = store;
+      SaveMatching(previousFolder + "\\Torvek扩展绘图库", store, false, false, true);
+    }
+  }
+}
+
+void ConfigKeeper::RestoreStore(const std::string& store, const std::string& destination) {
+  FlatFolderWalk walk;
+  walk.onFile = [&](const std::string& name) {
+    const std::string upper = ToUpperAscii(name);
+    PathBuffer from;
+    PathBuffer to;
+    // A file that could not be put back stays in the store: it is the user's only copy.
+    if (JoinPath(from, store, upper) && JoinPath(to, destination, upper) &&
+        CopyConfigFile(files_, from, to)) {
+      files_.DeleteFile(from.c_str());
+    }
+    return WalkStep::kGoOn;
+  };
+  WalkFolder(files_, store, walk);
+  if (store.size() < PathBuffer::kCapacity)
+    files_.RemoveDirectory(store.c_str());
+}
+
+void ConfigKeeper::RestoreConfig() {
+  if (keepSettings == 0 && keepSectionLibrary == 0 && keepExtendedLibrary == 0)
+    return;
+  if (keepSettings != 0 || keepSectionLibrary != 0)
+    RestoreStore(settingsStore_, targetFolder);
+  if (keepExtendedLibrary != 0) {
+    RestoreStore(libraryStore_, targetFolder + "\\Torvek扩展绘图库");
+  }
+}
+
+}  // namespace torvek::engine

@@ -1,0 +1,112 @@
+#include "installer/engine/product_copier.h"
+
+#include "common/clear_read_only.h"
+#include "common/cp936_text.h"
+#include "common/path_buffer.h"
+#include "common/strip_trailing_backslash.h"
+#include "installer/engine/flat_folder_walk.h"
+
+namespace torvek::engine {
+
+namespace {
+
+// The installer itself, and the fonts that go to each AutoCAD's Fonts folder instead.
+bool IsExcluded(std::string_view name) {
+  return EqualsNoCase(name, "SetUp.EXE") || EqualsNoCase(name, "Torvek_EN.shx") ||
+         EqualsNoCase(name, "Torvek_HZ.shx");
+}
+
+// "%s\%s" into a path buffer; false when the result does not fit.
+bool JoinPath(PathBuffer& path, std::string_view folder, std::string_view name) {
+  return path.Format("%.*s\\%.*s", static_cast<int>(folder.size()), folder.data(),
+                     static_cast<int>(name.size()), name.data());
+}
+
+}  // namespace
+
+ProductCopier::ProductCopier(platform::FileSystem& files, std::string_view installFolder,
+                             InstallPage& page)
+    : files_(files), installFolder_(installFolder), page_(page) {}
+
+ProductCopier::CopyOutcome ProductCopier::CopyAsking(const std::string& from,
+                                                     const std::string& to) {
+  for (;;) {
+    // A path too long for the platform cannot be copied: that is a failed copy like any other.
+    const bool copied = from.size() < PathBuffer::kCapacity && to.size() < PathBuffer::kCapacity &&
+                        files_.CopyFile(from.c_str(), to.c_str(), false) == platform::kErrorSuccess;
+    if (copied) {
+      ClearReadOnly(files_, to.c_str());
+      return CopyOutcome::kCopied;
+    }
+    const std::string question = "拷贝文件 " + to + " 失败，请确认AutoCAD已关闭或文件权限开放 !";
+    const platform::MessageBoxAnswer answer =
+        page_.Ask(question.c_str(), "Torvek安装", platform::MessageBoxButtons::kAbortRetryIgnore,
+                  platform::MessageBoxIcon::kNone);
+    switch (answer) {
+      case platform::MessageBoxAnswer::kRetry:
+        continue;
+      case platform::MessageBoxAnswer::kIgnore:
+        ClearReadOnly(files_, to.c_str());
+        return CopyOutcome::kIgnored;
+      case platform::MessageBoxAnswer::kAbort:
+      default:
+        // A question that could not be shown has no answer to repeat: retrying would ask
+        // for ever, so it stops the copy as Abort does.
+        return CopyOutcome::kAborted;
+    }
+  }
+}
+
+bool ProductCopier::CopyProductFiles() {
+  const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
+  // Built whole even when too long for a path buffer, so that the question names the real
+  // destination of a copy that fails for it.
+  const std::string target = installFolder_ + "\\Torvek结构工具箱";
+  if (target.size() < PathBuffer::kCapacity)
+    files_.MakeDirectory(target.c_str());
+  FlatFolderWalk walk;
+  walk.onTurn = [this] { page_.Progress().StepIt(); };
+  walk.onFile = [&](const std::string& name) {
+    if (IsExcluded(name))
+      return WalkStep::kGoOn;
+    const std::string from = source + "\\" + name;
+    const std::string to = target + "\\" + name;
+    ClearReadOnly(files_, from.c_str());
+    ClearReadOnly(files_, to.c_str());
+    return CopyAsking(from, to) == CopyOutcome::kAborted ? WalkStep::kStop : WalkStep::kGoOn;
+  };
+  return WalkFolder(files_, source, walk);
+}
+
+void ProductCopier::CopyExtendedLibrary() {
+  const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
+  PathBuffer librarySource;
+  PathBuffer libraryTarget;
+  const bool sourceFits = librarySource.Format("%s\\Torvek扩展绘图库", source.c_str());
+  const bool targetFits =
+      libraryTarget.Format("%s\\Torvek结构工具箱\\Torvek扩展绘图库", installFolder_.c_str());
+  if (targetFits)
+    files_.MakeDirectory(libraryTarget.c_str());
+  FlatFolderWalk walk;
+  walk.onTurn = [this] { page_.Progress().StepIt(); };
+  walk.onFile = [&](const std::string& name) {
+    PathBuffer from;
+    PathBuffer to;
+    if (targetFits && JoinPath(from, librarySource.view(), name) &&
+        JoinPath(to, libraryTarget.view(), name)) {
+      ClearReadOnly(files_, from.c_str());
+      ClearReadOnly(files_, to.c_str());
+      files_.CopyFile(from.c_str(), to.c_str(), false);
+      ClearReadOnly(files_, to.c_str());
+    }
+    return WalkStep::kGoOn;
+  };
+  if (!sourceFits) {
+    // A library folder whose name does not fit is one that cannot be searched: no entries.
+    walk.onTurn();
+    return;
+  }
+  WalkFolder(files_, librarySource.view(), walk);
+}
+
+}  // namespace torvek::engine

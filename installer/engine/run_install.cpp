@@ -1,0 +1,49 @@
+#include "installer/engine/run_install.h"
+
+#include "common/strip_trailing_backslash.h"
+#include "installer/engine/config_keeper.h"
+#include "installer/engine/product_copier.h"
+
+namespace torvek::engine {
+
+bool RunInstall(InstallPage& page, const InstallContext& context) {
+  InstallProgress& progress = page.Progress();
+  progress.SetRange(0, 50);
+  progress.SetStep(1);
+  progress.SetPos(0);
+
+  const std::string folder = page.Folder();
+  ConfigKeeper keeper(context.registry, context.files, folder);
+  // The keep options count only when there is an earlier installation to keep anything of.
+  if (keeper.ReadInstallRecord()) {
+    keeper.keepSettings = page.KeepSettings();
+    keeper.keepSectionLibrary = page.KeepSectionLibrary();
+    keeper.keepExtendedLibrary = page.KeepExtendedLibrary();
+    keeper.SaveConfig();
+    progress.StepIt();
+  }
+
+  const std::string installFolder = StripTrailingBackslash(folder);
+  ProductCopier copier(context.files, installFolder, page);
+  if (!copier.CopyProductFiles()) {
+    // Nothing is rolled back, but the user's saved files go back where they belong.
+    keeper.RestoreConfig();
+    page.CloseAsCancelled();
+    return false;
+  }
+  copier.CopyExtendedLibrary();
+  progress.StepIt();
+
+  context.table.SetInstallFolder(installFolder);
+  context.table.RegisterArxModules(context.releaseChosen);
+  progress.StepIt();
+  context.table.InstallShapeFonts(context.releaseChosen);
+  progress.StepIt();
+  keeper.RestoreConfig();
+  progress.StepIt();
+  keeper.WriteInstallRecord();
+  progress.SetPos(50);
+  return true;
+}
+
+}  // namespace torvek::engine
