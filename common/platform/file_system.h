@@ -71,6 +71,8 @@ class FileSystem {
   // GetFileAttributesA: kInvalidAttributes for a path that cannot be read.
   virtual std::uint32_t GetAttributes(const char* path) = 0;
   virtual WinError SetAttributes(const char* path, std::uint32_t attributes) = 0;
+  // GetFileAttributesExA's size: the bytes a copy of the file needs (zero for a folder).
+  virtual WinError FileSize(const char* path, std::uint64_t& size) = 0;
 
   // fopen in text mode ("rt" or "wt": writing creates or truncates). Null on failure, with the
   // reason in `error`.

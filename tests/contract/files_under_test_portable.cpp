@@ -1,0 +1,82 @@
+// The portable file system, its C: drive a fresh host folder for each test.
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "common/portable/host_file_system.h"
+#include "tests/contract/files_under_test.h"
+
+namespace torvek::contract {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshHostFolder() {
+  static std::atomic<unsigned> counter = 0;
+  std::random_device random;
+  std::error_code error;
+  const fs::path base = fs::temp_directory_path(error);
+  for (;;) {
+    fs::path folder =
+        base / ("torvek-files-" + std::to_string(random()) + "-" + std::to_string(counter++));
+    if (fs::create_directory(folder, error))
+      return folder;
+  }
+}
+
+class PortableFiles : public FilesUnderTest {
+ public:
+  PortableFiles()
+      : host_(FreshHostFolder()),
+        files_({{'C', host_}}, "C:\\", "C:\\Temp\\"),
+        scratch_("C:\\Scratch") {
+    std::error_code error;
+    fs::create_directory(host_ / "Temp", error);
+    fs::create_directory(host_ / "Scratch", error);
+  }
+
+  ~PortableFiles() override {
+    std::error_code error;
+    fs::remove_all(host_, error);
+  }
+
+  platform::FileSystem& Files() override { return files_; }
+  const std::string& Scratch() const override { return scratch_; }
+  std::string DriveRoot() const override { return "C:\\"; }
+  char UnmappedDrive() override { return 'Q'; }
+  bool ReadOnlyEnforced() const override { return true; }
+  Side WhichSide() const override { return Side::kPortable; }
+
+  bool ReadBytes(const std::string& path, std::string& bytes) override {
+    fs::path host;
+    if (!files_.HostPath(path.c_str(), host))
+      return false;
+    std::ifstream in(host, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return static_cast<bool>(in) || in.eof();
+  }
+
+  bool WriteBytes(const std::string& path, std::string_view bytes) override {
+    fs::path host;
+    if (!files_.HostPath(path.c_str(), host))
+      return false;
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+  }
+
+ private:
+  fs::path host_;
+  portable::HostFileSystem files_;
+  std::string scratch_;
+};
+
+}  // namespace
+
+std::unique_ptr<FilesUnderTest> FilesUnderTest::Make() {
+  return std::make_unique<PortableFiles>();
+}
+
+}  // namespace torvek::contract
