@@ -1,0 +1,120 @@
+// Discovery as a 32-bit installer meets it: on 64-bit Windows both roots show the 32-bit view,
+// so 32-bit installations are found (2006 and 2008 twice, by both scans) and 64-bit ones not
+// at all; on 32-bit Windows the paths read as written.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "installer/acad/acad_install_table.h"
+#include "tests/acad/acad_fixture.h"
+#include "tests/support/test_machine.h"
+
+namespace torvek::acad {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::Fixture;
+using testing::Installations;
+
+constexpr char kWow[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\";
+
+std::vector<std::string> Discover(torvek::testing::TestMachine& machine) {
+  AcadInstallTable table(machine.registry(), machine.files());
+  table.DiscoverAcadInstallations();
+  return Installations(table, machine.registry());
+}
+
+TEST(AcadDiscovery, SeesA64BitMachineAsA32BitProgramDoes) {
+  torvek::testing::TestMachine machine(portable::RegistryView::kWow64);
+  machine.ImportReg(Fixture("machine64.reg"));
+  const std::string k2006 = std::string(kWow) + "R16.2\\ACAD-4001:409";
+  const std::string k2008 = std::string(kWow) + "R17.1\\ACAD-6001:804";
+  EXPECT_THAT(Discover(machine),
+              ElementsAre("2006 | C:\\Program Files (x86)\\AutoCAD 2006 | " + k2006,
+                          "2006 | C:\\Program Files (x86)\\AutoCAD 2006 | " + k2006,
+                          "2008 | C:\\Program Files (x86)\\AutoCAD 2008 | " + k2008,
+                          "2008 | C:\\Program Files (x86)\\AutoCAD 2008 | " + k2008,
+                          "2010 | C:\\Program Files (x86)\\AutoCAD 2010 | " + std::string(kWow) +
+                              "R18.0\\ACAD-8001:409",
+                          "2014 | C:\\Program Files (x86)\\Autodesk\\AutoCAD 2014 | " +
+                              std::string(kWow) + "R19.1\\ACAD-D001:409"));
+}
+
+TEST(AcadDiscovery, ReadsA32BitMachineAsWritten) {
+  torvek::testing::TestMachine machine(portable::RegistryView::kPlain32);
+  machine.ImportReg(Fixture("machine32.reg"));
+  // Architectural Desktop shares the 2004 release key and comes later: only it is recorded.
+  // The 2009 leftover has a location but no product name.
+  EXPECT_THAT(Discover(machine),
+              ElementsAre("2004 | C:\\Program Files\\Architectural Desktop 2004 | "
+                          "HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R16.0\\ACAD-204:409",
+                          "2007 | D:\\AutoCAD 2007 | "
+                          "HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R17.0\\ACAD-5001:804"));
+
+  // On a 32-bit machine a Wow6432Node key is just a key: a 2010 below it is not looked for,
+  // while a 2008 below it is, once.
+  machine.ImportReg(
+      "Windows Registry Editor Version 5.00\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\R18.0\\ACAD-8001:409]\n"
+      "\"ProductName\"=\"AutoCAD 2010\"\n\"AcadLocation\"=\"C:\\\\A2010\"\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\R17.1\\ACAD-6001:409]\n"
+      "\"ProductName\"=\"AutoCAD 2008\"\n\"AcadLocation\"=\"C:\\\\A2008\"\n");
+  const std::vector<std::string> found = Discover(machine);
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_EQ(found[2], "2008 | C:\\A2008 | " + std::string(kWow) + "R17.1\\ACAD-6001:409");
+}
+
+TEST(AcadDiscovery, MatchesReleasesByTheYearInTheProductName) {
+  torvek::testing::TestMachine machine(portable::RegistryView::kPlain32);
+  machine.ImportReg(
+      "Windows Registry Editor Version 5.00\n"
+      // A name that begins with its year matches nothing.
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R17.1\\P]\n"
+      "\"ProductName\"=\"2008 AutoCAD\"\n\"AcadLocation\"=\"C:\\\\Starts\"\n"
+      // Two years: the earlier release of the table wins, wherever it stands.
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R15.0\\P]\n"
+      "\"ProductName\"=\"AutoCAD 2002 (2000 compatible)\"\n\"AcadLocation\"=\"C:\\\\Both\"\n"
+      // Location and product name found in different keys, each the last of its kind in
+      // depth-first order; a value longer than 255 bytes is no value.
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\A\\Deep]\n"
+      "\"AcadLocation\"=\"C:\\\\First\"\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\B]\n"
+      "\"AcadLocation\"=\"C:\\\\Second\"\n\"ProductName\"=\"AutoCAD 2013\"\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\C]\n"
+      "\"AcadLocation\"=\"C:\\\\" +
+      std::string(260, 'x') +
+      "\"\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\C\\Product]\n"
+      "\"ProductName\"=\"AutoCAD 2013 - Deutsch\"\n");
+  const std::string root = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\";
+  EXPECT_THAT(Discover(machine), ElementsAre("2000 | C:\\Both | " + root + "R15.0\\P",
+                                             "2013 | C:\\Second | " + root + "R19.0\\C\\Product"));
+}
+
+TEST(AcadDiscovery, RecordsEveryInstallationOfOneRelease) {
+  torvek::testing::TestMachine machine(portable::RegistryView::kPlain32);
+  std::string reg = "Windows Registry Editor Version 5.00\n";
+  for (int i = 0; i < 12; ++i) {
+    reg += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R18.0." + std::to_string(10 + i) +
+           "\\ACAD]\n\"ProductName\"=\"AutoCAD 2010\"\n\"AcadLocation\"=\"C:\\\\A" +
+           std::to_string(10 + i) + "\"\n";
+  }
+  machine.ImportReg(reg);
+  AcadInstallTable table(machine.registry(), machine.files());
+  table.DiscoverAcadInstallations();
+  ASSERT_EQ(table.LocationCount(8), 12);
+  EXPECT_EQ(table.Location(8, 11), "C:\\A21");
+  EXPECT_EQ(machine.registry().KeyPath(table.ProductKey(8, 11)),
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R18.0.21\\ACAD");
+}
+
+TEST(AcadDiscovery, FindsNothingOnAMachineWithoutAutoCAD) {
+  torvek::testing::TestMachine machine(portable::RegistryView::kWow64);
+  AcadInstallTable table(machine.registry(), machine.files());
+  table.DiscoverAcadInstallations();
+  for (int release = 0; release < kReleaseCount; ++release) {
+    EXPECT_EQ(table.LocationCount(release), 0) << release;
+  }
+}
+
+}  // namespace
+}  // namespace torvek::acad

@@ -1,0 +1,32 @@
+#include "tests/acad/acad_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace torvek::acad::testing {
+
+std::string Fixture(const std::string& name) {
+  const char* source = std::getenv("TORVEK_SOURCE_DIR");
+  const std::string path =
+      std::string(source != nullptr ? source : ".") + "/tests/acad/fixtures/" + name;
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in.good()) << path;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Installations(const AcadInstallTable& table,
+                                       platform::Registry& registry) {
+  std::vector<std::string> lines;
+  for (int release = 0; release < kReleaseCount; ++release) {
+    for (int k = 0; k < table.LocationCount(release); ++k) {
+      lines.push_back(std::to_string(kReleaseYears[static_cast<std::size_t>(release)]) + " | " +
+                      table.Location(release, k) + " | " +
+                      registry.KeyPath(table.ProductKey(release, k)));
+    }
+  }
+  return lines;
+}
+
+}  // namespace torvek::acad::testing

@@ -1,0 +1,129 @@
+// The acad.rx rewrite: the toolbox's module line first, the user's other entries kept in their
+// order (upper-cased), the toolbox's old lines and blank lines gone, CR LF on the disk; and the
+// user's loader file never lost to a failure part-way.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "installer/acad/acad_install_table.h"
+#include "tests/support/test_machine.h"
+
+namespace torvek::acad {
+namespace {
+
+using Operation = portable::FaultyFileSystem::Operation;
+
+constexpr char kLocation[] = "C:\\Program Files (x86)\\AutoCAD 2008";
+constexpr char kAcadRx[] = "C:\\Program Files (x86)\\AutoCAD 2008\\acad.rx";
+constexpr char kModule2008[] = "C:\\Program Files\\Torvek结构工具箱\\TORVEK2008.ARX\r\n";
+
+class AcadRxRewrite : public ::testing::Test {
+ protected:
+  AcadRxRewrite() : table_(machine_.registry(), machine_.files()) {
+    machine_.MakeFolder(kLocation);
+    table_.SetInstallFolder("C:\\Program Files");
+  }
+
+  std::string Rewritten(std::string_view before, int release = 2008) {
+    machine_.Put(kAcadRx, before);
+    table_.RewriteAcadRx(kLocation, release);
+    return machine_.Get(kAcadRx).value_or("<missing>");
+  }
+
+  testing::TestMachine machine_;
+  AcadInstallTable table_;
+};
+
+TEST_F(AcadRxRewrite, PutsTheModuleFirstAndKeepsTheUsersOtherEntries) {
+  EXPECT_EQ(Rewritten("acetutil.arx\r\nC:\\Program Files\\Torvek结构工具箱\\TORVEK2004.ARX\r\n"),
+            std::string(kModule2008) + "ACETUTIL.ARX\r\n");
+
+  // Markers are sought after upper-casing, anywhere in the line; blank lines go; a last line
+  // without its line feed stays and gets one; Chinese text is not touched by upper-casing.
+  EXPECT_EQ(Rewritten("\r\nd:\\tools\\torvek\\old.arx\r\nacad.arx\r\n\r\n"
+                      "e:\\x\\QuillMor7.arx\r\nd:\\媋\\plot.arx"),
+            std::string(kModule2008) + "ACAD.ARX\r\nD:\\媋\\PLOT.ARX\r\n");
+
+  // Each release loads its own build; rewriting again changes nothing.
+  const std::string once = Rewritten("acetutil.arx\r\n", 2011);
+  EXPECT_EQ(once, "C:\\Program Files\\Torvek结构工具箱\\TORVEK2010.ARX\r\nACETUTIL.ARX\r\n");
+  table_.RewriteAcadRx(kLocation, 2011);
+  EXPECT_EQ(machine_.Get(kAcadRx), once);
+}
+
+TEST_F(AcadRxRewrite, ReadsLongLinesWholeAndNeverSplitsAMarkerFromItsLine) {
+  // A path of 400 bytes: read in pieces of 299 bytes its tail would become an entry of its own.
+  const std::string longPath = "D:\\" + std::string(380, 'p') + "\\x.arx";
+  EXPECT_EQ(Rewritten(longPath + "\r\n"),
+            std::string(kModule2008) + "D:\\" + std::string(380, 'P') + "\\X.ARX\r\n");
+  // Likewise a toolbox line whose marker lies beyond byte 299 goes whole.
+  EXPECT_EQ(Rewritten("D:\\" + std::string(320, 'q') + "\\torvek2004.arx\r\nacad.arx\r\n"),
+            std::string(kModule2008) + "ACAD.ARX\r\n");
+}
+
+TEST_F(AcadRxRewrite, CreatesAMissingFileAndMakesAReadOnlyOneWritable) {
+  table_.RewriteAcadRx(kLocation, 2008);
+  EXPECT_EQ(machine_.Get(kAcadRx), kModule2008);
+
+  machine_.Put(kAcadRx, "acetutil.arx\r\n");
+  machine_.SetReadOnly(kAcadRx);
+  table_.RewriteAcadRx(kLocation, 2008);
+  EXPECT_EQ(machine_.Get(kAcadRx), std::string(kModule2008) + "ACETUTIL.ARX\r\n");
+  EXPECT_EQ(machine_.Attributes(kAcadRx) & platform::kAttributeReadOnly, 0u);
+  EXPECT_FALSE(machine_.Exists(std::string(kAcadRx) + ".TorvekSetUp.tmp"));
+}
+
+TEST_F(AcadRxRewrite, AFailurePartWayLeavesTheUsersFileAsItWas) {
+  const std::string before = "acetutil.arx\r\nd:\\plot\\plot.arx\r\n";
+  const std::string temporary = std::string(kAcadRx) + ".TorvekSetUp.tmp";
+
+  // The disk fills up after a few bytes of the new content.
+  machine_.faults().FillDiskAfter(20);
+  EXPECT_EQ(Rewritten(before), before);
+  EXPECT_FALSE(machine_.Exists(temporary));
+  machine_.faults().Reset();
+
+  // A read error half-way: what was read must not become the whole file.
+  machine_.faults().FailReadingAfter(kAcadRx, 1);
+  EXPECT_EQ(Rewritten(before), before);
+  machine_.faults().Reset();
+
+  // The finished file cannot take the old one's place.
+  machine_.faults().FailNext(Operation::kReplaceFile, temporary, platform::kErrorAccessDenied);
+  EXPECT_EQ(Rewritten(before), before);
+  EXPECT_FALSE(machine_.Exists(temporary));
+
+  // AutoCAD holds the file: it can be neither replaced nor written.
+  machine_.faults().Lock(kAcadRx);
+  EXPECT_EQ(Rewritten(before), before);
+  machine_.faults().Reset();
+
+  // There, but unreadable: keeping nothing of it would lose the user's entries.
+  machine_.faults().FailNext(Operation::kOpenRead, kAcadRx, platform::kErrorSharingViolation);
+  EXPECT_EQ(Rewritten(before), before);
+}
+
+TEST_F(AcadRxRewrite, WritesInPlaceWhenNoFileCanBeMadeBesideIt) {
+  const std::string temporary = std::string(kAcadRx) + ".TorvekSetUp.tmp";
+  machine_.faults().FailNext(Operation::kOpenWrite, temporary, platform::kErrorAccessDenied);
+  EXPECT_EQ(Rewritten("acetutil.arx\r\n"), std::string(kModule2008) + "ACETUTIL.ARX\r\n");
+}
+
+TEST_F(AcadRxRewrite, UsesTheLocationAsRecordedAndRefusesPathsThatDoNotFit) {
+  // A recorded location with a trailing backslash: the doubled backslash names the same file.
+  table_.RewriteAcadRx(std::string(kLocation) + "\\", 2008);
+  EXPECT_EQ(machine_.Get(kAcadRx), kModule2008);
+
+  // An install folder so long that the module line would not fit: the file stays as it was.
+  machine_.Put(kAcadRx, "acetutil.arx\r\n");
+  table_.SetInstallFolder("C:\\" + std::string(240, 'f'));
+  table_.RewriteAcadRx(kLocation, 2008);
+  EXPECT_EQ(machine_.Get(kAcadRx), "acetutil.arx\r\n");
+
+  // A location too long for the path of its acad.rx is left alone, and nothing overflows.
+  table_.SetInstallFolder("C:\\Program Files");
+  table_.RewriteAcadRx("C:\\" + std::string(300, 'l'), 2008);
+}
+
+}  // namespace
+}  // namespace torvek::acad

@@ -1,0 +1,61 @@
+// The two shape fonts reach each installation's own Fonts folder, read-only leftovers are
+// replaced, and a missing Fonts folder is never created.
+#include <gtest/gtest.h>
+
+#include "installer/acad/acad_install_table.h"
+#include "tests/support/test_machine.h"
+
+namespace torvek::acad {
+namespace {
+
+constexpr char kLocation[] = "C:\\AutoCAD 2008";
+
+class ShapeFonts : public ::testing::Test {
+ protected:
+  ShapeFonts() : table_(machine_.registry(), machine_.files()) {
+    machine_.Put("D:\\Kit\\Torvek_EN.shx", "new EN");
+    machine_.Put("D:\\Kit\\Torvek_HZ.shx", "new HZ");
+    machine_.host().SetCurrentDirectory("D:\\Kit");
+    machine_.MakeFolder("C:\\AutoCAD 2008\\Fonts");
+  }
+
+  testing::TestMachine machine_;
+  AcadInstallTable table_;
+};
+
+TEST_F(ShapeFonts, CopiesBothFontsAndReplacesReadOnlyOnes) {
+  machine_.Put("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx", "old EN");
+  machine_.SetReadOnly("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx");
+  machine_.Put("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx", "old HZ");
+  machine_.SetReadOnly("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx");
+  machine_.SetReadOnly("D:\\Kit\\Torvek_EN.shx");
+
+  table_.InstallFontsAt(kLocation);
+
+  // Both are replaced in this run, and the EN font ends writable in every case.
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx"), "new EN");
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx"), "new HZ");
+  EXPECT_EQ(
+      machine_.Attributes("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx") & platform::kAttributeReadOnly,
+      0u);
+  EXPECT_EQ(machine_.Attributes("D:\\Kit\\Torvek_EN.shx") & platform::kAttributeReadOnly, 0u);
+}
+
+TEST_F(ShapeFonts, NeverCreatesAFontsFolderAndGoesOnWithoutIt) {
+  machine_.MakeFolder("C:\\AutoCAD 2014");
+  table_.InstallFontsAt("C:\\AutoCAD 2014");
+  EXPECT_FALSE(machine_.Exists("C:\\AutoCAD 2014\\Fonts"));
+}
+
+TEST_F(ShapeFonts, TakesTheFontsFromADriveRootAndFromReadOnlyMedia) {
+  machine_.Put("D:\\Torvek_EN.shx", "cd EN");
+  machine_.Put("D:\\Torvek_HZ.shx", "cd HZ");
+  machine_.host().SetCurrentDirectory("D:\\");
+  machine_.host().SetDriveReadOnly('D', true);
+  table_.InstallFontsAt(kLocation);
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx"), "cd EN");
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx"), "cd HZ");
+}
+
+}  // namespace
+}  // namespace torvek::acad
