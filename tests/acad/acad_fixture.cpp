@@ -2,20 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
+#include "tests/support/source_file.h"
 
 namespace torvek::acad::testing {
 
 std::string Fixture(const std::string& name) {
-  const char* source = std::getenv("TORVEK_SOURCE_DIR");
-  const std::string path =
-      std::string(source != nullptr ? source : ".") + "/tests/acad/fixtures/" + name;
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_TRUE(in.good()) << path;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return torvek::testing::SourceFile("tests/acad/fixtures/" + name);
 }
-
 std::vector<std::string> Installations(const AcadInstallTable& table,
                                        platform::Registry& registry) {
   std::vector<std::string> lines;
