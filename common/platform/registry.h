@@ -13,6 +13,7 @@ namespace torvek::platform {
 // An open key. Zero is no key; the predefined root keeps its Win32 value.
 using RegKey = std::uintptr_t;
 inline constexpr RegKey kNoKey = 0;
+inline constexpr RegKey kCurrentUser = 0x80000001u;
 inline constexpr RegKey kLocalMachine = 0x80000002u;
 
 inline constexpr std::uint32_t kKeyRead = 0x20019;
@@ -33,12 +34,14 @@ class Registry {
 
   // RegOpenKeyA: a null or empty subKey hands back `parent` itself, not a new handle.
   virtual WinError OpenKey(RegKey parent, const char* subKey, RegKey& result) = 0;
-  // RegOpenKeyExA: a null or empty subKey opens `parent` once more, as a new handle.
+  // RegOpenKeyExA: a null or empty subKey opens `parent` once more, as a new handle; a predefined
+  // root comes back as itself.
   virtual WinError OpenKeyEx(RegKey parent, const char* subKey, std::uint32_t access,
                              RegKey& result) = 0;
   // RegCreateKeyA: opens the key, creating every missing level of a multi-level path.
   virtual WinError CreateKey(RegKey parent, const char* subKey, RegKey& result) = 0;
-  // RegDeleteKeyA: fails with kErrorAccessDenied on a key that has subkeys.
+  // RegDeleteKeyA: fails with kErrorAccessDenied on a key that has subkeys. An empty subKey
+  // deletes `parent` itself; a null one is kErrorInvalidParameter.
   virtual WinError DeleteKey(RegKey parent, const char* subKey) = 0;
   // RegQueryInfoKeyA, the number of direct subkeys only.
   virtual WinError QuerySubKeyCount(RegKey key, std::uint32_t& count) = 0;
@@ -48,11 +51,16 @@ class Registry {
   virtual WinError EnumKey(RegKey key, std::uint32_t index, char* name,
                            std::uint32_t& nameLength) = 0;
   // RegQueryValueExA: `type` and `data` may be null. `dataLength` holds the buffer's size and
-  // comes back as the data's size, also with kErrorMoreData when the buffer is too small.
+  // comes back as the data's size, also with kErrorMoreData when the buffer is too small. String
+  // data that does not end in a zero gets one written after it when the buffer has room, not
+  // counted in `dataLength`.
   virtual WinError QueryValue(RegKey key, const char* valueName, std::uint32_t* type,
                               std::uint8_t* data, std::uint32_t* dataLength) = 0;
   // RegSetValueExA: stores exactly `dataLength` bytes; a REG_SZ written without its zero is
-  // read back without it.
+  // read back without it. Except, as Windows does: a string type whose last byte is not zero
+  // but whose next byte (data[dataLength], which must be readable) is, is stored with that zero.
+  // A string from a C string thus gets its zero either way; to store one without, the byte
+  // after the data must not be zero.
   virtual WinError SetValue(RegKey key, const char* valueName, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t dataLength) = 0;
   // RegCloseKey. Closing the predefined root succeeds and leaves it usable.

@@ -1,0 +1,624 @@
+#include "common/portable/reg_file.h"
+
+#include <vector>
+
+#include "common/code_page.h"
+
+namespace torvek::portable {
+
+using platform::RegKey;
+using platform::WinError;
+
+namespace {
+
+constexpr std::u16string_view kHeader4 = u"REGEDIT4";
+constexpr std::u16string_view kHeader5 = u"Windows Registry Editor Version 5.00";
+constexpr const char* kNoHeader =
+    "the first line must be REGEDIT4 or Windows Registry Editor Version 5.00";
+
+struct Root {
+  std::u16string_view name;
+  RegKey key;
+};
+constexpr Root kRoots[] = {
+    {u"HKEY_LOCAL_MACHINE", platform::kLocalMachine},
+    {u"HKEY_CURRENT_USER", platform::kCurrentUser},
+};
+
+RegFileResult Error(std::size_t line, const char* message) {
+  return {line, message};
+}
+
+bool IsSpace(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\r';
+}
+
+std::u16string_view Trim(std::u16string_view text) {
+  while (!text.empty() && IsSpace(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsSpace(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
+std::u16string_view TrimLeft(std::u16string_view text) {
+  while (!text.empty() && IsSpace(text.front()))
+    text.remove_prefix(1);
+  return text;
+}
+
+char16_t UpperAscii(char16_t c) {
+  return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+}
+
+bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
+  if (text.size() < prefix.size())
+    return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (UpperAscii(text[i]) != UpperAscii(prefix[i]))
+      return false;
+  }
+  return true;
+}
+
+const Root* FindRoot(std::u16string_view name) {
+  for (const Root& root : kRoots) {
+    if (name.size() == root.name.size() && StartsWithNoCase(name, root.name))
+      return &root;
+  }
+  return nullptr;
+}
+
+bool IsStringType(std::uint32_t type) {
+  return type == platform::kRegSz || type == platform::kRegExpandSz ||
+         type == platform::kRegMultiSz;
+}
+
+int HexDigit(char16_t c) {
+  if (c >= u'0' && c <= u'9')
+    return c - u'0';
+  if (UpperAscii(c) >= u'A' && UpperAscii(c) <= u'F')
+    return UpperAscii(c) - u'A' + 10;
+  return -1;
+}
+
+// Up to `maxDigits` hex digits from the front of `text`; false when there is none.
+bool TakeHex(std::u16string_view& text, std::size_t maxDigits, std::uint32_t& value) {
+  std::size_t n = 0;
+  value = 0;
+  while (n < text.size() && n < maxDigits && HexDigit(text[n]) >= 0)
+    value = value * 16 + static_cast<std::uint32_t>(HexDigit(text[n++]));
+  text.remove_prefix(n);
+  return n > 0;
+}
+
+std::vector<std::uint8_t> Utf16LeBytes(std::u16string_view text) {
+  std::vector<std::uint8_t> bytes;
+  for (const char16_t c : text) {
+    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  return bytes;
+}
+
+// ---- Reading ----
+
+// The file as Unicode lines. Code page 936 and UTF-8 are split at 0x0A before decoding, which
+// is never part of a multibyte character in either, so a bad byte is reported on its line.
+RegFileResult DecodeLines(std::string_view bytes, std::vector<std::u16string>& lines) {
+  lines.clear();
+  if (bytes.starts_with("\xFF\xFE")) {
+    bytes.remove_prefix(2);
+    if (bytes.size() % 2 != 0)
+      return Error(0, "a UTF-16 file with an odd number of bytes");
+    std::u16string line;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+      const auto c = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                           (static_cast<unsigned char>(bytes[i + 1]) << 8));
+      if (c == u'\n') {
+        lines.push_back(std::move(line));
+        line.clear();
+      } else {
+        line.push_back(c);
+      }
+    }
+    lines.push_back(std::move(line));
+    return {};
+  }
+  bool utf8 = true;
+  if (bytes.starts_with("\xEF\xBB\xBF"))
+    bytes.remove_prefix(3);
+  else if (bytes.starts_with("REGEDIT4"))
+    utf8 = false;
+  else if (!bytes.starts_with("Windows Registry Editor Version 5.00"))
+    return Error(1, kNoHeader);
+  for (std::size_t start = 0; start <= bytes.size();) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos)
+      end = bytes.size();
+    std::u16string line;
+    const std::string_view raw = bytes.substr(start, end - start);
+    if (!(utf8 ? Utf8ToUtf16(raw, line) : Cp936ToUtf16(raw, line)))
+      return Error(lines.size() + 1, utf8 ? "not UTF-8 text" : "not code page 936 text");
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return {};
+}
+
+struct Operation {
+  enum class Kind { kOpenKey, kDeleteKey, kSetValue, kDeleteValue };
+  Kind kind = Kind::kOpenKey;
+  std::size_t line = 0;
+  RegKey root = platform::kNoKey;
+  std::string path;  // below the root
+  RegValue value;
+};
+
+// Nothing but blanks or a comment may follow a line's data.
+bool AtEnd(std::u16string_view rest) {
+  rest = TrimLeft(rest);
+  return rest.empty() || rest.front() == u';';
+}
+
+// A quoted string with its \\ and \" escapes (and Wine's \n and \r), from the opening quote at
+// the front of `text`, which is left just after the closing one.
+const char* TakeQuoted(std::u16string_view& text, std::u16string& out) {
+  out.clear();
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'"') {
+      text.remove_prefix(i + 1);
+      return nullptr;
+    }
+    if (c != u'\\') {
+      out.push_back(c);
+      continue;
+    }
+    if (++i == text.size())
+      break;
+    switch (text[i]) {
+      case u'\\':
+      case u'"':
+        out.push_back(text[i]);
+        break;
+      case u'n':
+        out.push_back(u'\n');
+        break;
+      case u'r':
+        out.push_back(u'\r');
+        break;
+      default:
+        return "an unknown escape in a quoted string";
+    }
+  }
+  return "a quoted string without its closing quote";
+}
+
+RegFileResult ParseKey(std::u16string_view line, std::size_t lineNumber, Operation& op) {
+  const std::size_t close = line.rfind(u']');
+  if (close == std::u16string_view::npos)
+    return Error(lineNumber, "a key without its closing bracket");
+  if (!AtEnd(line.substr(close + 1)))
+    return Error(lineNumber, "text after a key's closing bracket");
+  std::u16string_view inner = line.substr(1, close - 1);
+  op.kind = Operation::Kind::kOpenKey;
+  if (inner.starts_with(u'-')) {
+    op.kind = Operation::Kind::kDeleteKey;
+    inner.remove_prefix(1);
+  }
+  const std::u16string_view rootName = inner.substr(0, inner.find(u'\\'));
+  const Root* root = FindRoot(rootName);
+  if (root == nullptr)
+    return Error(lineNumber, "a key outside HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER");
+  op.root = root->key;
+  inner.remove_prefix(rootName.size());
+  if (inner.starts_with(u'\\'))
+    inner.remove_prefix(1);
+  if (inner.starts_with(u'\\') || inner.find(u"\\\\") != std::u16string_view::npos)
+    return Error(lineNumber, "a key path with an empty name in it");
+  if (op.kind == Operation::Kind::kDeleteKey && inner.empty())
+    return Error(lineNumber, "a root key cannot be deleted");
+  if (!Utf16ToCp936(inner, op.path))
+    return Error(lineNumber, "a key name that code page 936 cannot hold");
+  return {};
+}
+
+RegFileResult ParseHexBytes(std::u16string_view text, std::size_t lineNumber,
+                            std::vector<std::uint8_t>& bytes) {
+  bytes.clear();
+  if (AtEnd(text))
+    return {};
+  for (;;) {
+    text = TrimLeft(text);
+    std::uint32_t byte = 0;
+    if (!TakeHex(text, 2, byte))
+      return Error(lineNumber, "expected a hex byte");
+    bytes.push_back(static_cast<std::uint8_t>(byte));
+    text = TrimLeft(text);
+    if (!text.starts_with(u','))
+      break;
+    text.remove_prefix(1);
+  }
+  return AtEnd(text) ? RegFileResult{} : Error(lineNumber, "text after a value's data");
+}
+
+RegFileResult ParseData(std::u16string_view text, std::size_t lineNumber, bool unicodeHex,
+                        Operation& op) {
+  RegValue& value = op.value;
+  if (text.starts_with(u'-')) {
+    op.kind = Operation::Kind::kDeleteValue;
+    return AtEnd(text.substr(1)) ? RegFileResult{} : Error(lineNumber, "text after =-");
+  }
+  op.kind = Operation::Kind::kSetValue;
+  if (text.starts_with(u'"')) {
+    std::u16string quoted;
+    if (const char* error = TakeQuoted(text, quoted))
+      return Error(lineNumber, error);
+    if (!AtEnd(text))
+      return Error(lineNumber, "text after a string's closing quote");
+    std::string converted;
+    if (!Utf16ToCp936(quoted, converted))
+      return Error(lineNumber, "a string that code page 936 cannot hold");
+    value.type = platform::kRegSz;
+    value.data.assign(converted.begin(), converted.end());
+    value.data.push_back(0);
+    return {};
+  }
+  if (StartsWithNoCase(text, u"dword:")) {
+    text.remove_prefix(6);
+    std::uint32_t number = 0;
+    if (!TakeHex(text, 8, number) || !AtEnd(text))
+      return Error(lineNumber, "dword: wants one to eight hex digits");
+    value.type = platform::kRegDword;
+    value.data = {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
+                  static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
+    return {};
+  }
+  if (!StartsWithNoCase(text, u"hex"))
+    return Error(lineNumber, "unknown value data: expected \"string\", dword:, hex: or hex(N):");
+  text.remove_prefix(3);
+  value.type = platform::kRegBinary;
+  if (text.starts_with(u'(')) {
+    text.remove_prefix(1);
+    if (!TakeHex(text, 8, value.type) || !text.starts_with(u')'))
+      return Error(lineNumber, "hex(N): wants a hex type number");
+    text.remove_prefix(1);
+  }
+  if (!text.starts_with(u':'))
+    return Error(lineNumber, "expected : after hex");
+  if (RegFileResult result = ParseHexBytes(text.substr(1), lineNumber, value.data); !result.ok())
+    return result;
+  if (unicodeHex && IsStringType(value.type)) {
+    if (value.data.size() % 2 != 0)
+      return Error(lineNumber, "UTF-16 string data with an odd number of bytes");
+    std::u16string wide(value.data.size() / 2, u'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i)
+      wide[i] = static_cast<char16_t>(value.data[2 * i] | (value.data[2 * i + 1] << 8));
+    std::string converted;
+    if (!Utf16ToCp936(wide, converted))
+      return Error(lineNumber, "a string that code page 936 cannot hold");
+    value.data.assign(converted.begin(), converted.end());
+  }
+  return {};
+}
+
+RegFileResult ParseValue(std::u16string_view text, std::size_t lineNumber, bool unicodeHex,
+                         Operation& op) {
+  std::u16string name;
+  if (text.starts_with(u'@')) {
+    text.remove_prefix(1);
+  } else if (text.starts_with(u'"')) {
+    if (const char* error = TakeQuoted(text, name))
+      return Error(lineNumber, error);
+  } else {
+    return Error(lineNumber, "expected [key], \"name\"=, @= or a ; comment");
+  }
+  text = TrimLeft(text);
+  if (!text.starts_with(u'='))
+    return Error(lineNumber, "expected = after a value's name");
+  if (!Utf16ToCp936(name, op.value.name))
+    return Error(lineNumber, "a value name that code page 936 cannot hold");
+  return ParseData(TrimLeft(text.substr(1)), lineNumber, unicodeHex, op);
+}
+
+RegFileResult Parse(const std::vector<std::u16string>& lines, std::vector<Operation>& ops) {
+  const std::u16string_view header = lines.empty() ? u"" : Trim(lines[0]);
+  if (header != kHeader4 && header != kHeader5)
+    return Error(1, kNoHeader);
+  const bool unicodeHex = header == kHeader5;
+  bool inKey = false;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::size_t lineNumber = i + 1;
+    const std::u16string_view line = Trim(lines[i]);
+    if (line.empty() || line.front() == u';')
+      continue;
+    Operation op;
+    op.line = lineNumber;
+    if (line.front() == u'[') {
+      if (RegFileResult result = ParseKey(line, lineNumber, op); !result.ok())
+        return result;
+      inKey = op.kind == Operation::Kind::kOpenKey;
+      ops.push_back(std::move(op));
+      continue;
+    }
+    // Hex data goes on over lines that end in a backslash; comments may stand between them.
+    std::u16string logical(line);
+    while (!logical.empty() && logical.back() == u'\\') {
+      logical.pop_back();
+      do {
+        ++i;
+      } while (i < lines.size() && Trim(lines[i]).starts_with(u';'));
+      if (i == lines.size())
+        return Error(lineNumber, "the file ends inside a value");
+      logical += Trim(lines[i]);
+    }
+    if (!inKey)
+      return Error(lineNumber, "a value outside a key");
+    if (RegFileResult result = ParseValue(logical, lineNumber, unicodeHex, op); !result.ok())
+      return result;
+    ops.push_back(std::move(op));
+  }
+  return {};
+}
+
+// Stores exactly the value's bytes. SetValue, as Windows, also stores a string's zero when the
+// byte after the data is one, so the copy ends in a byte that is not.
+WinError StoreExactly(MemoryRegistry& registry, RegKey key, const RegValue& value) {
+  std::vector<std::uint8_t> data(value.data);
+  data.push_back(0xFF);
+  return registry.SetValue(key, value.name.c_str(), value.type, data.data(),
+                           static_cast<std::uint32_t>(value.data.size()));
+}
+
+RegFileResult Apply(MemoryRegistry& registry, const std::vector<Operation>& ops) {
+  RegKey current = platform::kNoKey;
+  const auto closeCurrent = [&] {
+    if (current != platform::kNoKey)
+      registry.CloseKey(current);
+    current = platform::kNoKey;
+  };
+  RegFileResult result;
+  for (const Operation& op : ops) {
+    WinError error = platform::kErrorSuccess;
+    switch (op.kind) {
+      case Operation::Kind::kOpenKey:
+        closeCurrent();
+        error = registry.CreateLiteralKey(op.root, op.path.c_str(), current);
+        break;
+      case Operation::Kind::kDeleteKey:
+        closeCurrent();
+        error = registry.DeleteLiteralTree(op.root, op.path.c_str());
+        if (error == platform::kErrorFileNotFound)
+          error = platform::kErrorSuccess;
+        break;
+      case Operation::Kind::kSetValue:
+        error = StoreExactly(registry, current, op.value);
+        break;
+      case Operation::Kind::kDeleteValue:
+        error = registry.DeleteValue(current, op.value.name.c_str());
+        if (error == platform::kErrorFileNotFound)
+          error = platform::kErrorSuccess;
+        break;
+    }
+    if (error != platform::kErrorSuccess) {
+      result = Error(op.line, "the registry refused this line");
+      break;
+    }
+  }
+  closeCurrent();
+  return result;
+}
+
+// ---- Writing ----
+
+class Writer {
+ public:
+  Writer(MemoryRegistry& registry, RegFileFormat format)
+      : registry_(registry),
+        unicodeHex_(format != RegFileFormat::kRegedit4),
+        newline_(format == RegFileFormat::kUtf8 ? u"\n" : u"\r\n") {
+    text_.append(unicodeHex_ ? kHeader5 : kHeader4).append(newline_).append(newline_);
+  }
+
+  const std::u16string& Text() const { return text_; }
+
+  RegFileResult WriteTree(const std::string& keyPath) {
+    const std::size_t slash = keyPath.find('\\');
+    std::u16string rootName;
+    Cp936ToUtf16(keyPath.substr(0, slash), rootName);
+    const Root* root = FindRoot(rootName);
+    const std::string below = slash == std::string::npos ? "" : keyPath.substr(slash + 1);
+    RegKey key = platform::kNoKey;
+    if (root == nullptr || registry_.OpenLiteralKey(root->key, below.c_str(), key) != 0)
+      return Error(0, "no such key to export");
+    std::u16string path;
+    RegFileResult result;
+    if (!Cp936ToUtf16(registry_.KeyPath(key), path))
+      result = Error(0, "a key name that is not code page 936 text");
+    else
+      result = WriteKey(key, path, below.find_first_not_of('\\') == std::string::npos);
+    registry_.CloseKey(key);
+    return result;
+  }
+
+ private:
+  // A root's own line is left out when it holds no values: it is always there.
+  RegFileResult WriteKey(RegKey key, const std::u16string& path, bool isRoot) {
+    std::vector<RegValue> values;
+    for (RegValue value; registry_.EnumValue(key, static_cast<std::uint32_t>(values.size()),
+                                             value) == platform::kErrorSuccess;) {
+      values.push_back(std::move(value));
+    }
+    if (!isRoot || !values.empty()) {
+      text_.append(u"[").append(path).append(u"]").append(newline_);
+      for (const RegValue& value : values) {
+        if (RegFileResult result = WriteValue(value); !result.ok())
+          return result;
+      }
+      text_.append(newline_);
+    }
+    std::string name;
+    for (std::uint32_t i = 0; registry_.EnumKeyName(key, i, name) == platform::kErrorSuccess; ++i) {
+      std::u16string wide;
+      RegKey child = platform::kNoKey;
+      if (!Cp936ToUtf16(name, wide))
+        return Error(0, "a key name that is not code page 936 text");
+      if (registry_.OpenLiteralKey(key, name.c_str(), child) != platform::kErrorSuccess)
+        return Error(0, "a key that cannot be opened");
+      RegFileResult result = WriteKey(child, path + u'\\' + wide, false);
+      registry_.CloseKey(child);
+      if (!result.ok())
+        return result;
+    }
+    return {};
+  }
+
+  static void AppendQuoted(std::u16string& line, std::u16string_view text) {
+    line.push_back(u'"');
+    for (const char16_t c : text) {
+      if (c == u'\\' || c == u'"')
+        line.push_back(u'\\');
+      line.push_back(c);
+    }
+    line.push_back(u'"');
+  }
+
+  // REG_SZ data that "..." can carry: one zero, at the end, after printable text. Anything else
+  // goes out as hex(1):, so that a string stored without its zero comes back without it.
+  static bool AsQuotedString(const RegValue& value, std::u16string& text) {
+    const std::vector<std::uint8_t>& data = value.data;
+    if (value.type != platform::kRegSz || data.empty() || data.back() != 0)
+      return false;
+    const std::string body(data.begin(), data.end() - 1);
+    if (body.find('\0') != std::string::npos || !Cp936ToUtf16(body, text))
+      return false;
+    for (const char16_t c : text) {
+      if (c < 0x20)
+        return false;
+    }
+    return true;
+  }
+
+  RegFileResult WriteValue(const RegValue& value) {
+    std::u16string line;
+    if (value.name.empty()) {
+      line = u"@";
+    } else {
+      std::u16string name;
+      if (!Cp936ToUtf16(value.name, name) || name.find_first_of(u"\r\n") != std::u16string::npos) {
+        return Error(0, "a value name that cannot be written");
+      }
+      AppendQuoted(line, name);
+    }
+    line.push_back(u'=');
+    std::u16string text;
+    if (AsQuotedString(value, text)) {
+      AppendQuoted(line, text);
+      text_.append(line).append(newline_);
+      return {};
+    }
+    if (value.type == platform::kRegDword && value.data.size() == 4) {
+      std::uint32_t number = 0;
+      for (std::size_t i = 4; i-- > 0;)
+        number = number << 8 | value.data[i];
+      line.append(u"dword:");
+      for (int shift = 28; shift >= 0; shift -= 4)
+        line.push_back(kHexDigits[(number >> shift) & 0xF]);
+      text_.append(line).append(newline_);
+      return {};
+    }
+    std::vector<std::uint8_t> bytes = value.data;
+    if (unicodeHex_ && IsStringType(value.type)) {
+      const std::string narrow(value.data.begin(), value.data.end());
+      if (!Cp936ToUtf16(narrow, text))
+        return Error(0, "string data that is not code page 936 text");
+      bytes = Utf16LeBytes(text);
+    }
+    if (value.type == platform::kRegBinary) {
+      line.append(u"hex:");
+    } else {
+      line.append(u"hex(");
+      bool digits = false;
+      for (int shift = 28; shift >= 0; shift -= 4) {
+        const std::uint32_t digit = (value.type >> shift) & 0xF;
+        if (digit != 0 || digits || shift == 0) {
+          line.push_back(kHexDigits[digit]);
+          digits = true;
+        }
+      }
+      line.append(u"):");
+    }
+    AppendHex(line, bytes);
+    return {};
+  }
+
+  // As regedit lays it out: lines of at most 80 columns, each but the last ending in ",\",
+  // the next indented by two spaces.
+  void AppendHex(std::u16string& line, const std::vector<std::uint8_t>& bytes) {
+    bool bytesOnLine = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const bool last = i + 1 == bytes.size();
+      if (bytesOnLine && line.size() + (last ? 2 : 3) > 78) {
+        text_.append(line).append(u"\\").append(newline_);
+        line = u"  ";
+      }
+      line.push_back(kHexDigits[bytes[i] >> 4]);
+      line.push_back(kHexDigits[bytes[i] & 0xF]);
+      if (!last)
+        line.push_back(u',');
+      bytesOnLine = true;
+    }
+    text_.append(line).append(newline_);
+  }
+
+  static constexpr char16_t kHexDigits[] = u"0123456789abcdef";
+
+  MemoryRegistry& registry_;
+  const bool unicodeHex_;
+  const std::u16string_view newline_;
+  std::u16string text_;
+};
+
+}  // namespace
+
+RegFileResult ImportRegFile(MemoryRegistry& registry, std::string_view bytes) {
+  std::vector<std::u16string> lines;
+  if (RegFileResult result = DecodeLines(bytes, lines); !result.ok())
+    return result;
+  std::vector<Operation> ops;
+  if (RegFileResult result = Parse(lines, ops); !result.ok())
+    return result;
+  return Apply(registry, ops);
+}
+
+RegFileResult ExportRegFile(MemoryRegistry& registry, RegFileFormat format, std::string& out,
+                            std::span<const std::string> keyPaths) {
+  Writer writer(registry, format);
+  for (const std::string& keyPath : keyPaths) {
+    if (RegFileResult result = writer.WriteTree(keyPath); !result.ok())
+      return result;
+  }
+  const std::u16string& text = writer.Text();
+  switch (format) {
+    case RegFileFormat::kUtf16: {
+      const std::vector<std::uint8_t> bytes = Utf16LeBytes(text);
+      out.assign("\xFF\xFE");
+      out.append(bytes.begin(), bytes.end());
+      return {};
+    }
+    case RegFileFormat::kUtf8:
+      return Utf16ToUtf8(text, out) ? RegFileResult{} : Error(0, "text that UTF-8 cannot hold");
+    case RegFileFormat::kRegedit4:
+      break;
+  }
+  return Utf16ToCp936(text, out) ? RegFileResult{}
+                                 : Error(0, "text that code page 936 cannot hold");
+}
+
+RegFileResult ExportRegFile(MemoryRegistry& registry, RegFileFormat format, std::string& out,
+                            const std::string& keyPath) {
+  return ExportRegFile(registry, format, out, std::span<const std::string>(&keyPath, 1));
+}
+
+}  // namespace torvek::portable

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/portable/memory_registry.h"
+#include "common/portable/reg_file.h"
+
+namespace torvek::portable {
+namespace {
+
+using platform::kErrorSuccess;
+using platform::kLocalMachine;
+using platform::RegKey;
+
+std::string Utf16File(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t c : text) {
+    bytes.push_back(static_cast<char>(c & 0xFF));
+    bytes.push_back(static_cast<char>(c >> 8));
+  }
+  return bytes;
+}
+
+std::string Utf8File(std::u8string_view text) {
+  return std::string(text.begin(), text.end());
+}
+
+// The value's type and bytes, through the literal tree; "missing" when there is none.
+std::string Read(MemoryRegistry& registry, const char* path, const char* name) {
+  RegKey key = platform::kNoKey;
+  if (registry.OpenLiteralKey(kLocalMachine, path, key) != kErrorSuccess)
+    return "no key";
+  std::uint32_t type = 0;
+  std::uint32_t length = 0;
+  std::string data;
+  if (registry.QueryValue(key, name, &type, nullptr, &length) == kErrorSuccess) {
+    std::vector<std::uint8_t> buffer(length);
+    registry.QueryValue(key, name, nullptr, buffer.data(), &length);
+    data = std::to_string(type) + ":" + std::string(buffer.begin(), buffer.end());
+  } else {
+    data = "missing";
+  }
+  registry.CloseKey(key);
+  return data;
+}
+
+TEST(RegFile, ReadsEachEncoding) {
+  // hex(7) data is UTF-16LE under the version 5.00 header and code page 936 under REGEDIT4.
+  const std::string files[] = {
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n"
+                u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\结构工具箱]\r\n"
+                u"\"名称\"=\"值\"\r\n\"Modules\"=hex(7):2d,4e,00,00,00,00\r\n"),
+      Utf8File(u8"Windows Registry Editor Version 5.00\n\n"
+               u8"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\结构工具箱]\n"
+               u8"\"名称\"=\"值\"\n\"Modules\"=hex(7):2d,4e,00,00,00,00\n"),
+      "\xEF\xBB\xBF" + Utf8File(u8"REGEDIT4\n\n"
+                                u8"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\结构工具箱]\n"
+                                u8"\"名称\"=\"值\"\n\"Modules\"=hex(7):d6,d0,00,00\n"),
+      // An ordinary literal is code page 936 at run time.
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\结构工具箱]\r\n"
+      "\"名称\"=\"值\"\r\n\"Modules\"=hex(7):d6,d0,00,00\r\n",
+  };
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    MemoryRegistry registry(RegistryView::kWow64);
+    const RegFileResult result = ImportRegFile(registry, file);
+    ASSERT_TRUE(result.ok()) << result.line << ": " << result.message;
+    const char* path = "SOFTWARE\\Wow6432Node\\结构工具箱";
+    EXPECT_EQ(Read(registry, path, "名称"), std::string("1:值", 5));
+    EXPECT_EQ(Read(registry, path, "Modules"), std::string("7:中\0\0", 6));
+    // The file names the literal tree; a 32-bit program's view finds it without Wow6432Node.
+    RegKey key = platform::kNoKey;
+    EXPECT_EQ(registry.OpenKey(kLocalMachine, "SOFTWARE\\结构工具箱", key), kErrorSuccess);
+  }
+}
+
+TEST(RegFile, ReadsEveryKindOfLine) {
+  MemoryRegistry registry(RegistryView::kPlain32);
+  const RegFileResult result =
+      ImportRegFile(registry, Utf8File(u8R"(Windows Registry Editor Version 5.00
+; a comment
+
+[HKEY_LOCAL_MACHINE\SOFTWARE\T]
+@="default"
+"Quoted"="say \"hi\" at C:\\dir\\"  ; a comment after the data
+"Count"=DWORD:2A
+"Blob"=hex:01,02,\
+  ; a comment between the lines
+  03, 04 ,\
+  05
+"Big"=hex(b):01,00,00,00,00,00,00,00
+"None"=hex(0):
+"Gone"="soon"
+"Gone"=-
+
+[HKEY_LOCAL_MACHINE\SOFTWARE\T\Sub\Deeper]
+"x"="y"
+
+[-HKEY_LOCAL_MACHINE\SOFTWARE\T\Sub]
+[-HKEY_LOCAL_MACHINE\SOFTWARE\NeverWasThere]
+)"));
+  ASSERT_TRUE(result.ok()) << result.line << ": " << result.message;
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", nullptr), std::string("1:default", 10));
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Quoted"), std::string("1:say \"hi\" at C:\\dir\\", 22));
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Count"), std::string("4:\x2A\0\0\0", 6));
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Blob"), "3:\x01\x02\x03\x04\x05");
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Big"), std::string("11:\x01\0\0\0\0\0\0\0", 11));
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", "None"), "0:");
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Gone"), "missing");
+  EXPECT_EQ(Read(registry, "SOFTWARE\\T\\Sub", "x"), "no key");
+}
+
+TEST(RegFile, ReportsMalformedInputWithItsLineAndAppliesNothing) {
+  const struct {
+    std::string file;
+    std::size_t line;
+  } cases[] = {
+      {"Windows Registry Editor\n", 1},
+      {"REGEDIT4\n\n\"v\"=\"outside a key\"\n", 3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=\"no end\n", 3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=\"a\\tb\"\n", 3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\n\"v\"=hex:01,0g\n", 4},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=hex:01,\\\n", 3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=dword:123456789\n", 3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=text\n", 3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\n", 2},
+      {"REGEDIT4\n[HKEY_CLASSES_ROOT\\.dwg]\n", 2},
+      {"REGEDIT4\n[-HKEY_LOCAL_MACHINE]\n", 2},
+      {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n"
+       "\"v\"=hex(2):41,00,42\n",
+       3},
+      {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"\xC3\x28\"=-\n",
+       3},
+      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=\"\x81\"\n", 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    MemoryRegistry registry(RegistryView::kPlain32);
+    const RegFileResult result = ImportRegFile(registry, c.file);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.line, c.line) << result.message;
+    EXPECT_EQ(Read(registry, "SOFTWARE\\T", "v"), "no key");
+  }
+}
+
+TEST(RegFile, ExportThenImportGivesTheSameRegistry) {
+  MemoryRegistry original(RegistryView::kWow64);
+  RegKey key = platform::kNoKey;
+  ASSERT_EQ(
+      original.CreateLiteralKey(kLocalMachine, "SOFTWARE\\Wow6432Node\\Torvek\\结构\\乗", key),
+      kErrorSuccess);
+  const auto set = [&](const char* name, std::uint32_t type, std::string_view data) {
+    // A byte that is not zero after the data, or SetValue adds a string's zero as Windows does.
+    const std::string buffer = std::string(data) + 'X';
+    ASSERT_EQ(
+        original.SetValue(key, name, type, reinterpret_cast<const std::uint8_t*>(buffer.data()),
+                          static_cast<std::uint32_t>(data.size())),
+        kErrorSuccess);
+  };
+  std::string blob;
+  for (int i = 0; i < 100; ++i)
+    blob.push_back(static_cast<char>(i * 7));
+  set("Zeta", platform::kRegSz, std::string_view("C:\\Program Files\\乗\\", 21));
+  set("alpha \"quoted\" \\", platform::kRegSz, std::string_view("", 1));
+  set("Bare", platform::kRegSz, "abc");
+  set("TwoZeros", platform::kRegSz, std::string_view("a\0b\0", 4));
+  set("Lines", platform::kRegSz, std::string_view("a\r\nb\0", 5));
+  set("Expand", platform::kRegExpandSz, std::string_view("%SystemRoot%\\乗\0", 16));
+  set("Multi", platform::kRegMultiSz, std::string_view("中\0b\0\0", 6));
+  set("Count", platform::kRegDword, std::string_view("\x2A\0\0\0", 4));
+  set("Short", platform::kRegDword, std::string_view("\x2A\0\0", 3));
+  set("Big", platform::kRegQword, std::string_view("\1\0\0\0\0\0\0\x80", 8));
+  set("Blob", platform::kRegBinary, blob);
+  set("", platform::kRegNone, "");
+  original.CloseKey(key);
+  ASSERT_EQ(original.CreateLiteralKey(kLocalMachine, "SOFTWARE\\Wow6432Node\\Torvek\\Empty", key),
+            kErrorSuccess);
+  original.CloseKey(key);
+
+  for (const RegFileFormat format :
+       {RegFileFormat::kUtf16, RegFileFormat::kUtf8, RegFileFormat::kRegedit4}) {
+    SCOPED_TRACE(static_cast<int>(format));
+    std::string first;
+    ASSERT_TRUE(ExportRegFile(original, format, first).ok());
+    MemoryRegistry copy(RegistryView::kWow64);
+    const RegFileResult result = ImportRegFile(copy, first);
+    ASSERT_TRUE(result.ok()) << result.line << ": " << result.message << "\n" << first;
+    std::string second;
+    ASSERT_TRUE(ExportRegFile(copy, format, second).ok());
+    EXPECT_EQ(second, first);
+
+    const char* path = "SOFTWARE\\Wow6432Node\\Torvek\\结构\\乗";
+    EXPECT_EQ(Read(copy, path, "Bare"), "1:abc");
+    EXPECT_EQ(Read(copy, path, "Lines"), std::string("1:a\r\nb", 7));
+    EXPECT_EQ(Read(copy, path, "Short"), std::string("4:\x2A\0\0", 5));
+    EXPECT_EQ(Read(copy, path, "Blob"), "3:" + blob);
+    RegValue value;
+    ASSERT_EQ(copy.OpenLiteralKey(kLocalMachine, path, key), kErrorSuccess);
+    ASSERT_EQ(copy.EnumValue(key, 0, value), kErrorSuccess);
+    EXPECT_EQ(value.name, "Zeta") << "values keep the order they were set in";
+    copy.CloseKey(key);
+  }
+
+  // A string with its one zero goes out quoted; any other as hex(1):, so that one stored
+  // without its zero comes back without it.
+  std::string text;
+  ASSERT_TRUE(ExportRegFile(original, RegFileFormat::kUtf8, text,
+                            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Torvek")
+                  .ok());
+  EXPECT_TRUE(
+      text.starts_with("Windows Registry Editor Version 5.00\n\n"
+                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Torvek]\n"));
+  EXPECT_NE(text.find("\"Zeta\"=\"C:\\\\Program Files\\\\"), std::string::npos) << text;
+  EXPECT_NE(text.find("\"alpha \\\"quoted\\\" \\\\\"=\"\"\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\"Bare\"=hex(1):61,00,62,00,63,00\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\"Big\"=hex(b):01,00,00,00,00,00,00,80\n"), std::string::npos) << text;
+  ASSERT_TRUE(ExportRegFile(original, RegFileFormat::kRegedit4, text).ok());
+  EXPECT_NE(text.find("\"Bare\"=hex(1):61,62,63\r\n"), std::string::npos) << text;
+  for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    EXPECT_LE(end - start, 80u) << text.substr(start, end - start);
+  }
+  EXPECT_FALSE(
+      ExportRegFile(original, RegFileFormat::kUtf8, text, "HKEY_LOCAL_MACHINE\\Nope").ok());
+}
+
+TEST(RegFile, Regedit4TrailByte5CIsNoBackslash) {
+  // 乗 is 81 5C in code page 936: read byte by byte, its trail would split the key name and
+  // escape the closing quote.
+  const std::string file =
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\乗\\x]\r\n\"乗\"=\"C:\\\\乗\"\r\n";
+  MemoryRegistry registry(RegistryView::kPlain32);
+  const RegFileResult result = ImportRegFile(registry, file);
+  ASSERT_TRUE(result.ok()) << result.line << ": " << result.message;
+  RegKey key = platform::kNoKey;
+  ASSERT_EQ(registry.OpenLiteralKey(kLocalMachine, "SOFTWARE\\乗", key), kErrorSuccess);
+  std::string name;
+  ASSERT_EQ(registry.EnumKeyName(key, 0, name), kErrorSuccess);
+  EXPECT_EQ(name, "x");
+  registry.CloseKey(key);
+  EXPECT_EQ(Read(registry, "SOFTWARE\\乗\\x", "乗"), std::string("1:C:\\乗", 8));
+
+  std::string exported;
+  ASSERT_TRUE(ExportRegFile(registry, RegFileFormat::kRegedit4, exported).ok());
+  EXPECT_NE(exported.find(file.substr(10)), std::string::npos) << exported;
+}
+
+}  // namespace
+}  // namespace torvek::portable
