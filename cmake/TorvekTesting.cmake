@@ -10,11 +10,13 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# torvek_add_test(NAME SOURCES... [LIBS ...] [REGISTRY] [FILES])
+# torvek_add_test(NAME SOURCES... [LIBS ...] [REGISTRY] [SCREEN])
 #   REGISTRY: the program touches the registry that all Wine tests share, so it never runs
 #   beside another such program.
+#   SCREEN: the program shows windows under Wine; two such programs at once take each other's
+#   focus and clicks.
 function(torvek_add_test name)
-  cmake_parse_arguments(ARG "REGISTRY" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "REGISTRY;SCREEN" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE torvek_options ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   add_test(NAME ${name} COMMAND ${name})
@@ -26,7 +28,14 @@ function(torvek_add_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
     ENVIRONMENT "TORVEK_SOURCE_DIR=${host_root}${PROJECT_SOURCE_DIR};TORVEK_TESTDATA_DIR=${host_root}${PROJECT_SOURCE_DIR}/../shared/testdata")
-  if(ARG_REGISTRY AND CMAKE_CROSSCOMPILING)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_registry)
+  set(locks)
+  if(ARG_REGISTRY)
+    list(APPEND locks wine_registry)
+  endif()
+  if(ARG_SCREEN)
+    list(APPEND locks wine_screen)
+  endif()
+  if(locks AND CMAKE_CROSSCOMPILING)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${locks}")
   endif()
 endfunction()
