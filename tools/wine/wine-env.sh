@@ -101,10 +101,19 @@ torvek_wine_start() {
   fi
   # The X server must let the unprivileged user's programs in as well.
   command -v xhost >/dev/null && xhost +local: >/dev/null 2>&1
-  # A persistent wineserver and one started program make every later start cheap.
+  # A persistent wineserver and one started program make every later start cheap. The first
+  # program of a prefix also starts its services, which keep whatever output it had: that must
+  # not be a pipe of ctest's, or ctest waits for them until its timeout.
   wineserver -p >/dev/null 2>&1
-  wine cmd /c exit >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1
   WINEPREFIX=$TORVEK_WINE32_PREFIX wineserver -p >/dev/null 2>&1
+  WINEPREFIX=$TORVEK_WINE32_PREFIX wine cmd /c exit </dev/null >/dev/null 2>&1
+  if [ -n "${TORVEK_WINE_USER_PREFIX:-}" ]; then
+    runuser -u "$TORVEK_WINE_USER" -- env WINEPREFIX="$TORVEK_WINE_USER_PREFIX" LOCPATH="$LOCPATH" \
+      LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES" WINEDEBUG="$WINEDEBUG" \
+      HOME="/home/$TORVEK_WINE_USER" sh -c 'wineserver -p; wine cmd /c exit' \
+      </dev/null >/dev/null 2>&1
+  fi
 }
 
 torvek_wine_stop() {
