@@ -87,17 +87,17 @@ TEST_F(HostFiles, DrivesMapOntoHostFoldersWhateverTheCase) {
   EXPECT_EQ(files_->GetAttributes("torvek.arx"), kAttributeArchive);
 }
 
-#ifndef _WIN32
 TEST_F(HostFiles, AnExactNameWinsOverOneInAnotherCase) {
   const fs::path folder = root_ / "c" / "Program Files" / "Torvek";
   HostWrite(folder / "acad.rx", "lower");
+  // Only a host that tells names apart by case can hold both spellings (Linux, not Windows).
+  if (HostRead(folder / "ACAD.RX") == "lower") GTEST_SKIP() << "the host ignores case";
   fs::path host;
   ASSERT_TRUE(files_->HostPath("C:\\Program Files\\Torvek\\acad.rx", host));
   EXPECT_EQ(host, folder / "acad.rx");
   ASSERT_TRUE(files_->HostPath("C:\\Program Files\\Torvek\\ACAD.RX", host));
   EXPECT_EQ(host, folder / "ACAD.RX");
 }
-#endif
 
 TEST_F(HostFiles, NamesAreUtf8OnTheHostAndATrailBackslashSplitsNothing) {
   // 乗 is 81 5C: were its trail byte a separator, the folder would be "\x81" and a file "".
