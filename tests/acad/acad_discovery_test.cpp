@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "common/cp936_text.h"
 #include "installer/acad/acad_install_table.h"
 #include "tests/acad/acad_fixture.h"
 #include "tests/support/test_machine.h"
@@ -15,7 +16,25 @@ using ::testing::ElementsAre;
 using testing::Fixture;
 using testing::Installations;
 
+using portable::RegistryView;
+using torvek::testing::CanMakeMachine;
+
 constexpr char kWow[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\";
+
+// Under Wine the machine is the prefix, of one kind only; natively either kind can be made.
+#define REQUIRE_MACHINE(view) \
+  if (!CanMakeMachine(view))  \
+  GTEST_SKIP() << "this prefix is the other kind of machine"
+
+// A kind of machine this build can make, and where AutoCAD's keys lie as its 32-bit programs
+// see them, for the cases that do not depend on the kind.
+RegistryView AnyView() {
+  return CanMakeMachine(RegistryView::kWow64) ? RegistryView::kWow64 : RegistryView::kPlain32;
+}
+std::string AcadRoot(RegistryView view) {
+  return view == RegistryView::kWow64 ? "SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\"
+                                      : "SOFTWARE\\Autodesk\\AutoCAD\\";
+}
 
 std::vector<std::string> Discover(torvek::testing::TestMachine& machine) {
   AcadInstallTable table(machine.registry(), machine.files());
@@ -24,7 +43,8 @@ std::vector<std::string> Discover(torvek::testing::TestMachine& machine) {
 }
 
 TEST(AcadDiscovery, SeesA64BitMachineAsA32BitProgramDoes) {
-  torvek::testing::TestMachine machine(portable::RegistryView::kWow64);
+  REQUIRE_MACHINE(RegistryView::kWow64);
+  torvek::testing::TestMachine machine(RegistryView::kWow64);
   machine.ImportReg(Fixture("machine64.reg"));
   const std::string k2006 = std::string(kWow) + "R16.2\\ACAD-4001:409";
   const std::string k2008 = std::string(kWow) + "R17.1\\ACAD-6001:804";
@@ -40,7 +60,8 @@ TEST(AcadDiscovery, SeesA64BitMachineAsA32BitProgramDoes) {
 }
 
 TEST(AcadDiscovery, ReadsA32BitMachineAsWritten) {
-  torvek::testing::TestMachine machine(portable::RegistryView::kPlain32);
+  REQUIRE_MACHINE(RegistryView::kPlain32);
+  torvek::testing::TestMachine machine(RegistryView::kPlain32);
   machine.ImportReg(Fixture("machine32.reg"));
   // Architectural Desktop shares the 2004 release key and comes later: only it is recorded.
   // The 2009 leftover has a location but no product name.
@@ -64,37 +85,33 @@ TEST(AcadDiscovery, ReadsA32BitMachineAsWritten) {
 }
 
 TEST(AcadDiscovery, MatchesReleasesByTheYearInTheProductName) {
-  torvek::testing::TestMachine machine(portable::RegistryView::kPlain32);
+  const RegistryView view = AnyView();
+  torvek::testing::TestMachine machine(view);
+  const std::string root = "[HKEY_LOCAL_MACHINE\\" + AcadRoot(view);
   machine.ImportReg(
-      "Windows Registry Editor Version 5.00\n"
+      "Windows Registry Editor Version 5.00\n" +
       // A name that begins with its year matches nothing.
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R17.1\\P]\n"
-      "\"ProductName\"=\"2008 AutoCAD\"\n\"AcadLocation\"=\"C:\\\\Starts\"\n"
+      root + "R17.1\\P]\n\"ProductName\"=\"2008 AutoCAD\"\n\"AcadLocation\"=\"C:\\\\Starts\"\n" +
       // Two years: the earlier release of the table wins, wherever it stands.
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R15.0\\P]\n"
-      "\"ProductName\"=\"AutoCAD 2002 (2000 compatible)\"\n\"AcadLocation\"=\"C:\\\\Both\"\n"
+      root + "R15.0\\P]\n\"ProductName\"=\"AutoCAD 2002 (2000 compatible)\"\n" +
+      "\"AcadLocation\"=\"C:\\\\Both\"\n" +
       // Location and product name found in different keys, each the last of its kind in
       // depth-first order; a value longer than 255 bytes is no value.
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\A\\Deep]\n"
-      "\"AcadLocation\"=\"C:\\\\First\"\n"
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\B]\n"
-      "\"AcadLocation\"=\"C:\\\\Second\"\n\"ProductName\"=\"AutoCAD 2013\"\n"
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\C]\n"
-      "\"AcadLocation\"=\"C:\\\\" +
-      std::string(260, 'x') +
-      "\"\n"
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R19.0\\C\\Product]\n"
-      "\"ProductName\"=\"AutoCAD 2013 - Deutsch\"\n");
-  const std::string root = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\";
-  EXPECT_THAT(Discover(machine), ElementsAre("2000 | C:\\Both | " + root + "R15.0\\P",
-                                             "2013 | C:\\Second | " + root + "R19.0\\C\\Product"));
+      root + "R19.0\\A\\Deep]\n\"AcadLocation\"=\"C:\\\\First\"\n" + root +
+      "R19.0\\B]\n\"AcadLocation\"=\"C:\\\\Second\"\n\"ProductName\"=\"AutoCAD 2013\"\n" + root +
+      "R19.0\\C]\n\"AcadLocation\"=\"C:\\\\" + std::string(260, 'x') + "\"\n" + root +
+      "R19.0\\C\\Product]\n\"ProductName\"=\"AutoCAD 2013 - Deutsch\"\n");
+  const std::string keys = "HKEY_LOCAL_MACHINE\\" + AcadRoot(view);
+  EXPECT_THAT(Discover(machine), ElementsAre("2000 | C:\\Both | " + keys + "R15.0\\P",
+                                             "2013 | C:\\Second | " + keys + "R19.0\\C\\Product"));
 }
 
 TEST(AcadDiscovery, RecordsEveryInstallationOfOneRelease) {
-  torvek::testing::TestMachine machine(portable::RegistryView::kPlain32);
+  const RegistryView view = AnyView();
+  torvek::testing::TestMachine machine(view);
   std::string reg = "Windows Registry Editor Version 5.00\n";
   for (int i = 0; i < 12; ++i) {
-    reg += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R18.0." + std::to_string(10 + i) +
+    reg += "[HKEY_LOCAL_MACHINE\\" + AcadRoot(view) + "R18.0." + std::to_string(10 + i) +
            "\\ACAD]\n\"ProductName\"=\"AutoCAD 2010\"\n\"AcadLocation\"=\"C:\\\\A" +
            std::to_string(10 + i) + "\"\n";
   }
@@ -103,12 +120,12 @@ TEST(AcadDiscovery, RecordsEveryInstallationOfOneRelease) {
   table.DiscoverAcadInstallations();
   ASSERT_EQ(table.LocationCount(8), 12);
   EXPECT_EQ(table.Location(8, 11), "C:\\A21");
-  EXPECT_EQ(machine.registry().KeyPath(table.ProductKey(8, 11)),
-            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R18.0.21\\ACAD");
+  EXPECT_TRUE(EqualsNoCase(machine.registry().KeyPath(table.ProductKey(8, 11)),
+                           "HKEY_LOCAL_MACHINE\\" + AcadRoot(view) + "R18.0.21\\ACAD"));
 }
 
 TEST(AcadDiscovery, FindsNothingOnAMachineWithoutAutoCAD) {
-  torvek::testing::TestMachine machine(portable::RegistryView::kWow64);
+  torvek::testing::TestMachine machine(AnyView());
   AcadInstallTable table(machine.registry(), machine.files());
   table.DiscoverAcadInstallations();
   for (int release = 0; release < kReleaseCount; ++release) {

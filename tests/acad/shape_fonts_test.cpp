@@ -15,7 +15,7 @@ class ShapeFonts : public ::testing::Test {
   ShapeFonts() : table_(machine_.registry(), machine_.files()) {
     machine_.Put("D:\\Kit\\Torvek_EN.shx", "new EN");
     machine_.Put("D:\\Kit\\Torvek_HZ.shx", "new HZ");
-    machine_.host().SetCurrentDirectory("D:\\Kit");
+    machine_.SetCurrentDirectory("D:\\Kit");
     machine_.MakeFolder("C:\\AutoCAD 2008\\Fonts");
   }
 
@@ -50,8 +50,8 @@ TEST_F(ShapeFonts, NeverCreatesAFontsFolderAndGoesOnWithoutIt) {
 TEST_F(ShapeFonts, TakesTheFontsFromADriveRootAndFromReadOnlyMedia) {
   machine_.Put("D:\\Torvek_EN.shx", "cd EN");
   machine_.Put("D:\\Torvek_HZ.shx", "cd HZ");
-  machine_.host().SetCurrentDirectory("D:\\");
-  machine_.host().SetDriveReadOnly('D', true);
+  machine_.SetCurrentDirectory("D:\\");
+  machine_.MakeDriveReadOnly('D');  // where this machine can make one: the copies go on anyway
   table_.InstallFontsAt(kLocation);
   EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx"), "cd EN");
   EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx"), "cd HZ");

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "common/portable/reg_file.h"
 #include "installer/engine/run_install.h"
 #include "tests/engine/recording_install_page.h"
 #include "tests/engine/tree_description.h"
@@ -34,18 +33,18 @@ TEST(SampleInstall, MatchesTheGoldenDescription) {
   torvek::testing::TestMachine machine(portable::RegistryView::kWow64);
   machine.ImportReg(torvek::testing::SourceFile("tools/sample-machine/machine.reg"));
   const std::string top = std::getenv("TORVEK_SOURCE_DIR");
-  const fs::path drive = machine.HostPath("C:\\");
+  const fs::path drive = machine.RealPath("C:\\");
   machine.MakeFolder("D:\\Kit");
   ASSERT_EQ(std::system(("bash '" + top + "/tools/sample-machine/make-sample-machine.sh' '" +
                          drive.string() + "'")
                             .c_str()),
             0);
   ASSERT_EQ(std::system(("bash '" + top + "/tools/sample-machine/make-sample-kit.sh' '" +
-                         machine.HostPath("D:\\Kit").string() + "'")
+                         machine.RealPath("D:\\Kit").string() + "'")
                             .c_str()),
             0);
   machine.Put("D:\\Kit\\SetUp.exe", "the installer");
-  machine.host().SetCurrentDirectory("D:\\Kit");
+  machine.SetCurrentDirectory("D:\\Kit");
   machine.MakeFolder("C:\\Program Files");
 
   acad::AcadInstallTable table(machine.registry(), machine.files());
@@ -58,14 +57,9 @@ TEST(SampleInstall, MatchesTheGoldenDescription) {
   ASSERT_TRUE(RunInstall(page, {machine.registry(), machine.files(), table, chosen}));
   EXPECT_TRUE(page.questions.Shown().empty());
 
-  std::string registry;
-  const std::vector<std::string> keys = {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk",
-                                         "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk",
-                                         "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Torvek"};
-  ASSERT_TRUE(portable::ExportRegFile(machine.memoryRegistry(), portable::RegFileFormat::kUtf8,
-                                      registry, keys)
-                  .ok());
-  CompareWithGolden(registry, "sample_install.reg");
+  CompareWithGolden(machine.ExportReg({"SOFTWARE\\Autodesk", "SOFTWARE\\Wow6432Node\\Autodesk",
+                                       "SOFTWARE\\Wow6432Node\\Torvek"}),
+                    "sample_install.reg");
   CompareWithGolden(
       DescribeTree(machine.files(), {"C:\\Program Files", "C:\\Program Files (x86)", "D:\\Kit"}),
       "sample_install.files");

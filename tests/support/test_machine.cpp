@@ -2,69 +2,102 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <algorithm>
 #include <fstream>
-#include <random>
 
 #include "common/cp936_text.h"
 #include "common/portable/reg_file.h"
 
 namespace torvek::testing {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-fs::path FreshHostFolder() {
-  static std::atomic<unsigned> counter = 0;
-  std::error_code error;
-  const fs::path base = fs::temp_directory_path(error);
-  for (;;) {
-    fs::path folder = base / ("torvek-machine-" + std::to_string(std::random_device()()) + "-" +
-                              std::to_string(counter++));
-    if (fs::create_directory(folder, error)) {
-      fs::create_directory(folder / "c", error);
-      fs::create_directory(folder / "d", error);
-      fs::create_directories(folder / "c" / "Temp", error);
-      return folder;
-    }
+// Wine spells the key "Software"; Windows, the fixtures and the goldens "SOFTWARE". Paths here
+// are below HKEY_LOCAL_MACHINE.
+std::string WindowsSpelling(std::string path) {
+  static constexpr std::string_view kWine = "Software";
+  if (path.compare(0, kWine.size(), kWine) == 0 &&
+      (path.size() == kWine.size() || path[kWine.size()] == '\\')) {
+    path.replace(0, kWine.size(), "SOFTWARE");
+  }
+  return path;
+}
+
+void CopySorted(portable::MemoryRegistry& from, platform::RegKey source, const std::string& path,
+                portable::MemoryRegistry& to) {
+  platform::RegKey target = platform::kNoKey;
+  if (to.CreateLiteralKey(platform::kLocalMachine, WindowsSpelling(path).c_str(), target) !=
+      platform::kErrorSuccess) {
+    ADD_FAILURE() << "cannot create " << path;
+    return;
+  }
+  std::vector<portable::RegValue> values;
+  portable::RegValue value;
+  for (std::uint32_t i = 0; from.EnumValue(source, i, value) == platform::kErrorSuccess; ++i) {
+    values.push_back(value);
+  }
+  std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) {
+    return ToUpperAscii(a.name) < ToUpperAscii(b.name);
+  });
+  for (const portable::RegValue& each : values) {
+    // One byte of room after the data, not zero, so that it is stored exactly as it is.
+    std::vector<std::uint8_t> data = each.data;
+    data.push_back(1);
+    to.SetValue(target, each.name.c_str(), each.type, data.data(),
+                static_cast<std::uint32_t>(each.data.size()));
+  }
+  to.CloseKey(target);
+  std::string name;
+  for (std::uint32_t i = 0; from.EnumKeyName(source, i, name) == platform::kErrorSuccess; ++i) {
+    platform::RegKey child = platform::kNoKey;
+    if (from.OpenLiteralKey(source, name.c_str(), child) != platform::kErrorSuccess)
+      continue;
+    CopySorted(from, child, path + "\\" + name, to);
+    from.CloseKey(child);
   }
 }
 
 }  // namespace
 
-TestMachine::TestMachine(portable::RegistryView view)
-    : root_(FreshHostFolder()),
-      host_({{'C', root_ / "c"}, {'D', root_ / "d"}}, "C:\\", "C:\\Temp\\"),
-      faulty_(host_),
-      registry_(view) {}
-
-TestMachine::~TestMachine() {
-  std::error_code error;
-  for (fs::recursive_directory_iterator it(root_, error), end; !error && it != end;
-       it.increment(error)) {
-    fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, error);
+std::string CanonicalReg(portable::MemoryRegistry& from, const std::vector<std::string>& keys) {
+  portable::MemoryRegistry canonical(portable::RegistryView::kPlain32);
+  std::vector<std::string> present;
+  for (const std::string& key : keys) {
+    platform::RegKey source = platform::kNoKey;
+    if (from.OpenLiteralKey(platform::kLocalMachine, key.c_str(), source) !=
+        platform::kErrorSuccess) {
+      continue;
+    }
+    CopySorted(from, source, key, canonical);
+    from.CloseKey(source);
+    present.push_back("HKEY_LOCAL_MACHINE\\" + WindowsSpelling(key));
   }
-  fs::remove_all(root_, error);
-}
-
-void TestMachine::ImportReg(std::string_view utf8Text) {
-  const portable::RegFileResult result = portable::ImportRegFile(registry_, utf8Text);
-  ASSERT_TRUE(result.ok()) << "line " << result.line << ": " << result.message;
-}
-
-std::string TestMachine::ExportReg(std::string_view key) {
   std::string out;
-  const portable::RegFileResult result = portable::ExportRegFile(
-      registry_, portable::RegFileFormat::kUtf8, out, "HKEY_LOCAL_MACHINE\\" + std::string(key));
+  if (present.empty())
+    return out;
+  const portable::RegFileResult result =
+      portable::ExportRegFile(canonical, portable::RegFileFormat::kUtf8, out, present);
   EXPECT_TRUE(result.ok()) << result.message;
   return out;
 }
 
-fs::path TestMachine::HostPath(std::string_view windowsPath) {
-  fs::path host;
-  EXPECT_TRUE(host_.HostPath(std::string(windowsPath).c_str(), host)) << windowsPath;
-  return host;
+TestMachine::TestMachine(portable::RegistryView view)
+    : backend_(MakeMachineBackend(view)),
+      faulty_(std::make_unique<portable::FaultyFileSystem>(backend_->Files())) {}
+
+TestMachine::~TestMachine() = default;
+
+void TestMachine::ImportReg(std::string_view utf8Text) {
+  backend_->ImportReg(utf8Text);
+}
+
+std::string TestMachine::ExportReg(const std::vector<std::string>& keys) {
+  portable::MemoryRegistry literal(portable::RegistryView::kPlain32);
+  std::vector<std::string> full;
+  for (const std::string& key : keys)
+    full.push_back("HKEY_LOCAL_MACHINE\\" + key);
+  backend_->ExportLiteral(full, literal);
+  return CanonicalReg(literal, keys);
 }
 
 void TestMachine::MakeFolder(std::string_view windowsPath) {
@@ -72,7 +105,7 @@ void TestMachine::MakeFolder(std::string_view windowsPath) {
   // way the code under test will look it up.
   for (std::size_t i = 3; i <= windowsPath.size(); i += CharLength(windowsPath, i)) {
     if (i == windowsPath.size() || windowsPath[i] == '\\') {
-      host_.CreateDirectory(std::string(windowsPath.substr(0, i)).c_str());
+      backend_->Files().CreateDirectory(std::string(windowsPath.substr(0, i)).c_str());
     }
     if (i == windowsPath.size())
       break;
@@ -83,31 +116,33 @@ void TestMachine::Put(std::string_view windowsPath, std::string_view bytes) {
   const std::size_t slash = windowsPath.rfind('\\');
   if (slash != std::string_view::npos && slash > 2)
     MakeFolder(windowsPath.substr(0, slash));
-  const fs::path host = HostPath(windowsPath);
-  std::ofstream out(host, std::ios::binary | std::ios::trunc);
+  std::ofstream out(RealPath(windowsPath), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << windowsPath;
 }
 
 std::optional<std::string> TestMachine::Get(std::string_view windowsPath) {
-  fs::path host;
-  std::error_code error;
-  if (!host_.HostPath(std::string(windowsPath).c_str(), host) ||
-      !fs::is_regular_file(host, error)) {
+  const std::uint32_t attributes = Attributes(windowsPath);
+  if (attributes == platform::kInvalidAttributes ||
+      (attributes & platform::kAttributeDirectory) != 0) {
     return std::nullopt;
   }
-  std::ifstream in(host, std::ios::binary);
+  std::ifstream in(RealPath(windowsPath), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool TestMachine::Exists(std::string_view windowsPath) {
-  return host_.GetAttributes(std::string(windowsPath).c_str()) != platform::kInvalidAttributes;
+  return Attributes(windowsPath) != platform::kInvalidAttributes;
+}
+
+std::uint32_t TestMachine::Attributes(std::string_view windowsPath) {
+  return backend_->Files().GetAttributes(std::string(windowsPath).c_str());
 }
 
 void TestMachine::SetReadOnly(std::string_view windowsPath) {
   const std::string path(windowsPath);
-  ASSERT_EQ(host_.SetAttributes(path.c_str(),
-                                host_.GetAttributes(path.c_str()) | platform::kAttributeReadOnly),
+  ASSERT_EQ(backend_->Files().SetAttributes(path.c_str(),
+                                            Attributes(windowsPath) | platform::kAttributeReadOnly),
             platform::kErrorSuccess);
 }
 
