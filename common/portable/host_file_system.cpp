@@ -189,9 +189,19 @@ bool FindHostName(const fs::path& folder, const std::string& name, std::string& 
     return true;
   }
 #endif
+  // Only ASCII letters have case here, and UTF-8 keeps them as they are in code page 936, so
+  // the names are compared as UTF-8: no conversion for every entry of a large folder.
+  const auto sameIgnoringAsciiCase = [](std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             const auto fold = [](char c) {
+               return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+             };
+             return fold(x) == fold(y);
+           });
+  };
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string candidate = Utf8Name(it->path());
-    if (EqualsNoCase(Cp936FromHost(candidate), name)) {
+    if (sameIgnoringAsciiCase(candidate, utf8)) {
       hostName = candidate;
       return true;
     }
