@@ -10,8 +10,10 @@ namespace {
 using namespace dialog;
 
 constexpr std::uint32_t kChild = kWsChild | kWsVisible;
+// DS_CENTER: the pages have no owner to stand on, so they stand in the middle of the screen.
+constexpr std::uint32_t kDsCenter = 0x800u;
 constexpr std::uint32_t kPageStyle =
-    kWsPopup | kWsCaption | kWsSysMenu | kWsMinimizeBox | kDsModalFrame;
+    kWsPopup | kWsCaption | kWsSysMenu | kWsMinimizeBox | kDsModalFrame | kDsCenter;
 constexpr const char* kPageCaption = "Torvek结构工具箱 安装程序";
 constexpr DialogFont kPageFont = {"宋体", 9};
 constexpr DialogUnitRect kPageRect = {0, 0, 283, 172};
