@@ -9,6 +9,7 @@
 #include "common/portable/faulty_file_system.h"
 #include "common/portable/host_file_system.h"
 #include "common/portable/scripted_message_boxes.h"
+#include "installer/wizard/application_name.h"
 #include "installer/wizard/folder_validation.h"
 
 namespace torvek::setup {
@@ -154,6 +155,16 @@ TEST_F(FolderValidation, RefusalsAreExplained) {
       EXPECT_EQ(box.icon, MessageBoxIcon::kExclamation);
     }
   }
+}
+
+// The folder messages' caption: the program file's name, as the user may have renamed it.
+TEST(ApplicationName, IsTheProgramFilesNameWithoutItsExtension) {
+  EXPECT_EQ(ApplicationNameOf("D:\\Kit\\SetUp.exe"), "SetUp");
+  EXPECT_EQ(ApplicationNameOf("D:\\Kit.v2\\SetUp"), "SetUp");
+  EXPECT_EQ(ApplicationNameOf("C:\\下载\\安装.程序.exe"), "安装.程序");
+  // 乗 ends in the byte of a backslash; the name does not start after it.
+  EXPECT_EQ(ApplicationNameOf("D:\\Kit\\乗.exe"), "乗");
+  EXPECT_EQ(ApplicationNameOf("SetUp.exe"), "SetUp");
 }
 
 }  // namespace

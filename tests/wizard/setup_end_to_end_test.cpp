@@ -269,6 +269,9 @@ TEST_F(SetupEndToEnd, InstallsTheSampleKitAsTheGoldenDescriptionSays) {
   Type(page, kIdEditFolder, "C:\\Program Files\\");
   Shot("folder");
   Click(page, kIdOk);
+  // While the completion message shows, the page's bar stands full.
+  ASSERT_NE(win32::WaitForWindow(program_.processId, "Torvek安装", kWaitMs), 0u);
+  EXPECT_EQ(view->Progress(kIdProgressInstall), (dialog::ProgressState{0, 50, 50}));
   Answer("Torvek安装", "安装完成，重启AutoCAD即可使用 !", MessageBoxAnswer::kOk, "done");
   ExpectExit();
 
