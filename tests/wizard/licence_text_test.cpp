@@ -21,7 +21,6 @@ bool StartsWith(std::string_view text, std::string_view start) {
 bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
-// Ends a heading or paragraph: two line breaks, not three.
 bool EndsBlock(std::string_view piece) {
   return EndsWith(piece, kParagraphEnd) && !EndsWith(piece, "\n\r\n\r\n");
 }

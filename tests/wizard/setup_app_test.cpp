@@ -99,22 +99,9 @@ TEST_F(SetupAppTest, BackAndNextShowEveryPageAsItWasLeft) {
 TEST_F(SetupAppTest, CancelEndsTheWizardOnEveryPageWithNothingInstalled) {
   Run(UserScript().Click(kIdCancel));
   Run(UserScript().Click(kIdOk).PressEscape());
-  Run(UserScript().Click(kIdOk).Click(kIdOk).CloseBox());
-  Run(UserScript().Click(kIdOk).Click(kIdOk).Type(kIdEditFolder, "D:\\Apps").Click(kIdCancel));
+  Run(UserScript().Click(kIdOk).Click(kIdOk).Type(kIdEditFolder, "D:\\Apps").CloseBox());
   ExpectNothingInstalled();
-  EXPECT_FALSE(Exists("D:\\Apps"));
   EXPECT_THAT(user_->MessageBoxesSeen(), IsEmpty());
-  ExpectNoFaults();
-}
-
-TEST_F(SetupAppTest, AnAbortedInstallationEndsTheWizardWithoutAWordOfItsOwn) {
-  files_.FailNext(portable::FaultyFileSystem::Operation::kCopyFile,
-                  "C:\\Program Files\\Torvek结构工具箱\\TORVEK2013.ARX",
-                  platform::kErrorSharingViolation);
-  Run(UserScript().Click(kIdOk).Click(kIdOk).Click(kIdOk).Answer(MessageBoxAnswer::kAbort));
-  EXPECT_FALSE(RecordedFolder());
-  ASSERT_EQ(user_->MessageBoxesSeen().size(), 1u);
-  EXPECT_EQ(user_->MessageBoxesSeen()[0].answer, MessageBoxAnswer::kAbort);
   ExpectNoFaults();
 }
 
