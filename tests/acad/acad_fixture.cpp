@@ -3,25 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/source_file.h"
+#include "tests/support/test_machine.h"
 
 namespace torvek::acad::testing {
 
 std::string Fixture(const std::string& name) {
   return torvek::testing::SourceFile("tests/acad/fixtures/" + name);
 }
-namespace {
-
-// Wine spells the key "Software", Windows "SOFTWARE": the tests expect the latter.
-std::string WindowsSpelling(std::string path) {
-  static const std::string kWine = "HKEY_LOCAL_MACHINE\\Software\\";
-  if (path.compare(0, kWine.size(), kWine) == 0) {
-    path.replace(0, kWine.size(), "HKEY_LOCAL_MACHINE\\SOFTWARE\\");
-  }
-  return path;
-}
-
-}  // namespace
-
 std::vector<std::string> Installations(const AcadInstallTable& table,
                                        platform::Registry& registry) {
   std::vector<std::string> lines;
@@ -29,7 +17,8 @@ std::vector<std::string> Installations(const AcadInstallTable& table,
     for (int k = 0; k < table.LocationCount(release); ++k) {
       lines.push_back(std::to_string(kReleaseYears[static_cast<std::size_t>(release)]) + " | " +
                       table.Location(release, k) + " | " +
-                      WindowsSpelling(registry.KeyPath(table.ProductKey(release, k))));
+                      torvek::testing::WindowsSpelling(
+                          registry.KeyPath(table.ProductKey(release, k)), "HKEY_LOCAL_MACHINE\\"));
     }
   }
   return lines;

@@ -12,21 +12,10 @@ namespace torvek::testing {
 
 namespace {
 
-// Wine spells the key "Software"; Windows, the fixtures and the goldens "SOFTWARE". Paths here
-// are below HKEY_LOCAL_MACHINE.
-std::string WindowsSpelling(std::string path) {
-  static constexpr std::string_view kWine = "Software";
-  if (path.compare(0, kWine.size(), kWine) == 0 &&
-      (path.size() == kWine.size() || path[kWine.size()] == '\\')) {
-    path.replace(0, kWine.size(), "SOFTWARE");
-  }
-  return path;
-}
-
 void CopySorted(portable::MemoryRegistry& from, platform::RegKey source, const std::string& path,
                 portable::MemoryRegistry& to) {
   platform::RegKey target = platform::kNoKey;
-  if (to.CreateLiteralKey(platform::kLocalMachine, WindowsSpelling(path).c_str(), target) !=
+  if (to.CreateLiteralKey(platform::kLocalMachine, WindowsSpelling(path, "").c_str(), target) !=
       platform::kErrorSuccess) {
     ADD_FAILURE() << "cannot create " << path;
     return;
@@ -59,6 +48,15 @@ void CopySorted(portable::MemoryRegistry& from, platform::RegKey source, const s
 
 }  // namespace
 
+std::string WindowsSpelling(std::string path, std::string_view below) {
+  const std::string wine = std::string(below) + "Software";
+  if (path.compare(0, wine.size(), wine) == 0 &&
+      (path.size() == wine.size() || path[wine.size()] == '\\')) {
+    path.replace(below.size(), wine.size() - below.size(), "SOFTWARE");
+  }
+  return path;
+}
+
 std::string CanonicalReg(portable::MemoryRegistry& from, const std::vector<std::string>& keys) {
   portable::MemoryRegistry canonical(portable::RegistryView::kPlain32);
   std::vector<std::string> present;
@@ -70,7 +68,7 @@ std::string CanonicalReg(portable::MemoryRegistry& from, const std::vector<std::
     }
     CopySorted(from, source, key, canonical);
     from.CloseKey(source);
-    present.push_back("HKEY_LOCAL_MACHINE\\" + WindowsSpelling(key));
+    present.push_back("HKEY_LOCAL_MACHINE\\" + WindowsSpelling(key, ""));
   }
   std::string out;
   if (present.empty())

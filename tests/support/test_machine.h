@@ -92,6 +92,11 @@ class TestMachine {
   std::unique_ptr<portable::FaultyFileSystem> faulty_;
 };
 
+// A key path with HKEY_LOCAL_MACHINE's "Software" spelt as Windows spells it ("SOFTWARE"), as
+// the fixtures and goldens do; Wine spells it "Software". `below` is what stands before that
+// key in `path`: "" for paths below HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE\" for full ones.
+std::string WindowsSpelling(std::string path, std::string_view below);
+
 // Rewrites `from` as .reg text in the canonical form ExportReg describes.
 std::string CanonicalReg(portable::MemoryRegistry& from, const std::vector<std::string>& keys);
 
