@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/code_page.h"
 #include "common/dialog/window_constants.h"
+#include "common/text/code_page.h"
 
 namespace torvek::dialog {
 

@@ -1,6 +1,6 @@
 #include "common/portable/embedded_resources.h"
 
-#include "common/cp936_text.h"
+#include "common/text/cp936_text.h"
 
 namespace torvek::portable {
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/cp936_text.h"
 #include "common/portable/host_file_system.h"
+#include "common/text/cp936_text.h"
 
 namespace torvek::portable {
 

@@ -1,10 +1,10 @@
 #include "common/portable/headless_folder_dialog.h"
 
-#include "common/cp936_text.h"
 #include "common/dialog/dialog.h"
 #include "common/dialog/list_box.h"
 #include "common/platform/win_error.h"
-#include "common/strip_trailing_backslash.h"
+#include "common/text/cp936_text.h"
+#include "common/text/strip_trailing_backslash.h"
 
 namespace torvek::portable {
 

@@ -13,8 +13,9 @@
 #define TORVEK_HAVE_XATTR 1
 #endif
 
-#include "common/code_page.h"
-#include "common/cp936_text.h"
+#include "common/text/code_page.h"
+#include "common/text/cp936_text.h"
+#include "common/text/path_split.h"
 
 namespace torvek::portable {
 
@@ -38,25 +39,15 @@ constexpr int kErrnoInvalid = 22;
 constexpr int kErrnoNoSpace = 28;
 constexpr int kErrnoNotEmpty = 41;
 
-bool IsSeparator(char c) {
-  return c == '\\' || c == '/';
-}
-
-bool IsAsciiLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char UpperLetter(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+constexpr PathSeparators kSeparators = PathSeparators::kBackslashOrSlash;
 
 // Characters Windows refuses in a name; the wildcards only where a pattern is allowed. Only
 // single-byte characters count: a trail byte may be 0x7C ('|') and still be half of a name.
 bool IsValidName(std::string_view name, bool wildcards) {
-  for (std::size_t i = 0; i < name.size(); i += CharLength(name, i)) {
-    if (CharLength(name, i) == 2)
+  for (const std::string_view character : Characters(name)) {
+    if (character.size() == 2)
       continue;
-    const auto c = static_cast<unsigned char>(name[i]);
+    const auto c = static_cast<unsigned char>(character[0]);
     if (c < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '|')
       return false;
     if (!wildcards && (c == '*' || c == '?'))
@@ -65,39 +56,10 @@ bool IsValidName(std::string_view name, bool wildcards) {
   return true;
 }
 
-// Splits at '\' and '/' characters. A double-byte character whose trail byte is 0x5C (乗 is
-// 81 5C) is a character of the name, never a separator. Empty components are dropped, as
-// Windows reads "a\\b" as "a\b".
-std::vector<std::string> SplitComponents(std::string_view path) {
-  std::vector<std::string> parts;
-  std::string current;
-  for (std::size_t i = 0; i < path.size();) {
-    const std::size_t length = CharLength(path, i);
-    if (length == 1 && IsSeparator(path[i])) {
-      if (!current.empty())
-        parts.push_back(std::move(current));
-      current.clear();
-    } else {
-      current.append(path.substr(i, length));
-    }
-    i += length;
-  }
-  if (!current.empty())
-    parts.push_back(std::move(current));
-  return parts;
-}
-
 // The ANSI calls take a path through a buffer of MAX_PATH UTF-16 characters, terminating zero
 // included; a longer path fails there, before any folder is looked at.
 bool TooLong(std::string_view path) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < path.size(); i += CharLength(path, i))
-    ++characters;
-  return characters >= 260;
-}
-
-bool EndsWithSeparator(std::string_view path) {
-  return !path.empty() && IsSeparator(path.back()) && IsCharStart(path, path.size() - 1);
+  return CharacterCount(path) >= 260;
 }
 
 struct ParsedPath {
@@ -111,15 +73,15 @@ WinError ParsePath(std::string_view path, const ParsedPath& current, ParsedPath&
   if (path.empty())
     return platform::kErrorPathNotFound;
   std::vector<std::string> base;
-  if (path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':') {
-    parsed.drive = UpperLetter(path[0]);
+  if (HasDrive(path)) {
+    parsed.drive = UpperAscii(path[0]);
     path.remove_prefix(2);
     // "D:name" is relative to D:'s own current directory; only the current drive has one here.
-    if ((path.empty() || !IsSeparator(path[0])) && parsed.drive == current.drive)
+    if (!StartsWithSeparator(path, kSeparators) && parsed.drive == current.drive)
       base = current.components;
-  } else if (IsSeparator(path[0])) {
+  } else if (StartsWithSeparator(path, kSeparators)) {
     // A UNC name ("\\server\share") names no drive.
-    if (path.size() >= 2 && IsSeparator(path[1]))
+    if (StartsWithSeparator(path.substr(1), kSeparators))
       return platform::kErrorPathNotFound;
     parsed.drive = current.drive;
   } else {
@@ -127,7 +89,7 @@ WinError ParsePath(std::string_view path, const ParsedPath& current, ParsedPath&
     base = current.components;
   }
   parsed.components = std::move(base);
-  for (std::string& part : SplitComponents(path)) {
+  for (const std::string_view part : SplitPath(path, kSeparators)) {
     if (part == ".")
       continue;
     if (part == "..") {
@@ -135,12 +97,12 @@ WinError ParsePath(std::string_view path, const ParsedPath& current, ParsedPath&
         parsed.components.pop_back();
       continue;
     }
-    parsed.components.push_back(std::move(part));
+    parsed.components.emplace_back(part);
   }
   return platform::kErrorSuccess;
 }
 
-std::string JoinPath(const ParsedPath& parsed) {
+std::string PathText(const ParsedPath& parsed) {
   std::string text{parsed.drive, ':'};
   for (const std::string& part : parsed.components)
     text += "\\" + part;
@@ -193,10 +155,7 @@ bool FindHostName(const fs::path& folder, const std::string& name, std::string& 
   // the names are compared as UTF-8: no conversion for every entry of a large folder.
   const auto sameIgnoringAsciiCase = [](std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             const auto fold = [](char c) {
-               return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-             };
-             return fold(x) == fold(y);
+             return UpperAscii(x) == UpperAscii(y);
            });
   };
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -537,20 +496,20 @@ HostFileSystem::HostFileSystem(const std::map<char, fs::path>& drives,
 }
 
 void HostFileSystem::MapDrive(char letter, const fs::path& folder) {
-  drives_[UpperLetter(letter)].folder = folder;
+  drives_[UpperAscii(letter)].folder = folder;
 }
 
 void HostFileSystem::SetDriveReadOnly(char letter, bool readOnly) {
-  drives_[UpperLetter(letter)].readOnly = readOnly;
+  drives_[UpperAscii(letter)].readOnly = readOnly;
 }
 
 void HostFileSystem::SetCurrentDirectory(std::string_view path) {
-  currentDirectory_ = JoinPath(ParseAbsolute(path));
+  currentDirectory_ = PathText(ParseAbsolute(path));
 }
 
 void HostFileSystem::SetTempDirectory(std::string_view path) {
   const ParsedPath parsed = ParseAbsolute(path);
-  tempDirectory_ = JoinPath(parsed);
+  tempDirectory_ = PathText(parsed);
   if (!parsed.components.empty())
     tempDirectory_ += "\\";
 }
@@ -619,7 +578,7 @@ HostFileSystem::Resolved HostFileSystem::Resolve(std::string_view path) {
     }
   }
   // "file\" names a folder that is not there.
-  if (EndsWithSeparator(path) && !resolved.isDirectory)
+  if (EndsWithSeparator(path, kSeparators) && !resolved.isDirectory)
     resolved.error = platform::kErrorPathNotFound;
   return resolved;
 }
@@ -638,13 +597,7 @@ WinError HostFileSystem::FindFirst(const char* pattern, FindData& first,
   const std::string_view text(pattern);
   if (TooLong(text))
     return platform::kErrorFilenameExcedRange;
-  std::size_t maskStart = 0;
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (IsSeparator(text[i]) && CharLength(text, i) == 1)
-      maskStart = i + 1;
-  }
-  if (maskStart == 0 && text.size() >= 2 && IsAsciiLetter(text[0]) && text[1] == ':')
-    maskStart = 2;
+  const std::size_t maskStart = LastNameStart(text, kSeparators);
   const std::string_view folderPart = text.substr(0, maskStart);
   const std::string_view mask = text.substr(maskStart);
   const Resolved folder = Resolve(folderPart.empty() ? "." : folderPart);

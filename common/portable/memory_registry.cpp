@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/code_page.h"
-#include "common/cp936_text.h"
+#include "common/text/code_page.h"
+#include "common/text/path_split.h"
 
 namespace torvek::portable {
 
@@ -90,22 +90,13 @@ bool IsStringType(std::uint32_t type) {
          type == platform::kRegMultiSz;
 }
 
-// Splits at backslashes, never at a trail byte. An empty part (a doubled or trailing backslash)
-// is skipped, as Windows does; a leading backslash is refused.
-WinError SplitPath(std::string_view path, std::vector<std::string_view>& parts) {
+// A key path's names; an empty one (a doubled or trailing backslash) is skipped, as Windows
+// does, but a leading backslash is refused.
+WinError SplitKeyPath(std::string_view path, std::vector<std::string_view>& parts) {
   parts.clear();
-  if (!path.empty() && path.front() == '\\')
+  if (StartsWithSeparator(path))
     return kErrorBadPathname;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= path.size();) {
-    if (i == path.size() || path[i] == '\\') {
-      if (i > start)
-        parts.push_back(path.substr(start, i - start));
-      start = ++i;
-    } else {
-      i += CharLength(path, i);
-    }
-  }
+  parts = SplitPath(path);
   return platform::kErrorSuccess;
 }
 
@@ -209,7 +200,7 @@ WinError MemoryRegistry::Resolve(RegKey parent, const char* subKey, bool applyVi
   if (const WinError error = FindLive(parent, 0, node))
     return error;
   std::vector<std::string_view> parts;
-  if (const WinError error = SplitPath(subKey ? subKey : "", parts))
+  if (const WinError error = SplitKeyPath(subKey ? subKey : "", parts))
     return error;
 
   // On a 64-bit machine a 32-bit program that walks into HKLM\SOFTWARE lands in its Wow6432Node,

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 
 namespace torvek::portable {
 

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "common/code_page.h"
 #include "common/dialog/control_colours.h"
 #include "common/dialog/window_constants.h"
+#include "common/text/code_page.h"
 #include "common/win32/wide_messages.h"
 #include "common/win32/window_driver.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 #include "common/win32/win32_registry.h"
 
 namespace torvek::win32 {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 #include "common/win32/window_automation.h"
 
 namespace torvek::win32 {

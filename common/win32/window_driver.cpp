@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 #include "common/win32/wide_messages.h"
 #include "common/win32/window_driver.h"
 

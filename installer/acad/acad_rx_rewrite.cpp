@@ -1,5 +1,5 @@
 #include "common/clear_read_only.h"
-#include "common/path_buffer.h"
+#include "common/text/path_buffer.h"
 #include "installer/acad/acad_install_table.h"
 #include "installer/acad/loader_file.h"
 

@@ -2,7 +2,7 @@
 // load the module at start-up (LOADCTRLS 2) and where it is (LOADER).
 #include <cstring>
 
-#include "common/path_buffer.h"
+#include "common/text/path_buffer.h"
 #include "installer/acad/acad_install_table.h"
 
 namespace torvek::acad {

@@ -1,7 +1,7 @@
 #include "installer/acad/loader_file.h"
 
-#include "common/cp936_text.h"
-#include "common/path_buffer.h"
+#include "common/text/cp936_text.h"
+#include "common/text/path_buffer.h"
 
 namespace torvek::acad {
 

@@ -1,8 +1,8 @@
 // The toolbox's two shape fonts go into each AutoCAD installation's own Fonts folder, which
 // is never created: an installation without one simply does not get them.
 #include "common/clear_read_only.h"
-#include "common/path_buffer.h"
-#include "common/strip_trailing_backslash.h"
+#include "common/text/path_buffer.h"
+#include "common/text/strip_trailing_backslash.h"
 #include "installer/acad/acad_install_table.h"
 
 namespace torvek::acad {

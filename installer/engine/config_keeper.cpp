@@ -1,19 +1,14 @@
 #include "installer/engine/config_keeper.h"
 
 #include "common/clear_read_only.h"
-#include "common/cp936_text.h"
-#include "common/path_buffer.h"
-#include "common/strip_trailing_backslash.h"
+#include "common/text/cp936_text.h"
+#include "common/text/path_buffer.h"
+#include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/flat_folder_walk.h"
 
 namespace torvek::engine {
 
 namespace {
-
-bool JoinPath(PathBuffer& path, std::string_view folder, std::string_view name) {
-  return path.Format("%.*s\\%.*s", static_cast<int>(folder.size()), folder.data(),
-                     static_cast<int>(name.size()), name.data());
-}
 
 // Every configuration copy: attributes cleared around it, its result not examined.
 bool CopyConfigFile(platform::FileSystem& files, const PathBuffer& from, const PathBuffer& to) {
@@ -90,7 +85,7 @@ void ConfigKeeper::SaveMatching(const std::string& folder, const std::string& st
       const std::string upper = ToUpperAscii(name);
       PathBuffer from;
       PathBuffer to;
-      if (JoinPath(from, folder, upper) && JoinPath(to, store, upper)) {
+      if (from.Join(folder, upper) && to.Join(store, upper)) {
         CopyConfigFile(files_, from, to);
       }
     }
@@ -125,7 +120,7 @@ void ConfigKeeper::RestoreStore(const std::string& store, const std::string& des
     PathBuffer from;
     PathBuffer to;
     // A file that could not be put back stays in the store: it is the user's only copy.
-    if (JoinPath(from, store, upper) && JoinPath(to, destination, upper) &&
+    if (from.Join(store, upper) && to.Join(destination, upper) &&
         CopyConfigFile(files_, from, to)) {
       files_.DeleteFile(from.c_str());
     }

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "common/path_buffer.h"
+#include "common/text/path_buffer.h"
 
 namespace torvek::engine {
 

@@ -2,7 +2,7 @@
 // product folder of the last complete installation, stored without its terminating zero.
 #include <cstring>
 
-#include "common/path_buffer.h"
+#include "common/text/path_buffer.h"
 #include "installer/engine/config_keeper.h"
 
 namespace torvek::engine {

@@ -1,9 +1,9 @@
 #include "installer/engine/product_copier.h"
 
 #include "common/clear_read_only.h"
-#include "common/cp936_text.h"
-#include "common/path_buffer.h"
-#include "common/strip_trailing_backslash.h"
+#include "common/text/cp936_text.h"
+#include "common/text/path_buffer.h"
+#include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/flat_folder_walk.h"
 
 namespace torvek::engine {
@@ -14,12 +14,6 @@ namespace {
 bool IsExcluded(std::string_view name) {
   return EqualsNoCase(name, "SetUp.EXE") || EqualsNoCase(name, "Torvek_EN.shx") ||
          EqualsNoCase(name, "Torvek_HZ.shx");
-}
-
-// "%s\%s" into a path buffer; false when the result does not fit.
-bool JoinPath(PathBuffer& path, std::string_view folder, std::string_view name) {
-  return path.Format("%.*s\\%.*s", static_cast<int>(folder.size()), folder.data(),
-                     static_cast<int>(name.size()), name.data());
 }
 
 }  // namespace
@@ -92,8 +86,8 @@ void ProductCopier::CopyExtendedLibrary() {
   walk.onFile = [&](const std::string& name) {
     PathBuffer from;
     PathBuffer to;
-    if (targetFits && JoinPath(from, librarySource.view(), name) &&
-        JoinPath(to, libraryTarget.view(), name)) {
+    if (targetFits && from.Join(librarySource.view(), name) &&
+        to.Join(libraryTarget.view(), name)) {
       ClearReadOnly(files_, from.c_str());
       ClearReadOnly(files_, to.c_str());
       files_.CopyFile(from.c_str(), to.c_str(), false);

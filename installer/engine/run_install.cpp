@@ -1,6 +1,6 @@
 #include "installer/engine/run_install.h"
 
-#include "common/strip_trailing_backslash.h"
+#include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/config_keeper.h"
 #include "installer/engine/product_copier.h"
 

@@ -1,23 +1,20 @@
 #include "installer/wizard/application_name.h"
 
-#include "common/cp936_text.h"
+#include "common/text/cp936_text.h"
+#include "common/text/path_split.h"
 
 namespace torvek::setup {
 
 std::string ApplicationNameOf(std::string_view programPath) {
-  std::size_t nameStart = 0;
+  const std::string_view name =
+      programPath.substr(LastNameStart(programPath, PathSeparators::kBackslashOrSlash));
   std::size_t lastDot = std::string_view::npos;
-  for (std::size_t at = 0; at < programPath.size(); at += CharLength(programPath, at)) {
-    if (programPath[at] == '\\' || programPath[at] == '/' || programPath[at] == ':') {
-      nameStart = at + 1;
-      lastDot = std::string_view::npos;
-    } else if (programPath[at] == '.') {
-      lastDot = at;
-    }
+  for (auto it = Characters(name).begin(); it != Characters(name).end(); ++it) {
+    if (*it == ".")
+      lastDot = it.Position();
   }
-  const std::size_t nameEnd =
-      lastDot != std::string_view::npos && lastDot > nameStart ? lastDot : programPath.size();
-  return std::string(programPath.substr(nameStart, nameEnd - nameStart));
+  return std::string(lastDot != std::string_view::npos && lastDot > 0 ? name.substr(0, lastDot)
+                                                                      : name);
 }
 
 }  // namespace torvek::setup

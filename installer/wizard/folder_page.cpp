@@ -1,6 +1,6 @@
 #include "installer/wizard/folder_page.h"
 
-#include "common/strip_trailing_backslash.h"
+#include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/config_keeper.h"
 #include "installer/engine/run_install.h"
 #include "installer/wizard/folder_browser.h"

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "common/cp936_text.h"
-#include "common/path_buffer.h"
 #include "common/platform/win_error.h"
+#include "common/text/cp936_text.h"
+#include "common/text/path_buffer.h"
+#include "common/text/path_split.h"
 
 namespace torvek::setup {
 
@@ -13,10 +14,6 @@ namespace {
 using platform::MessageBoxAnswer;
 using platform::MessageBoxButtons;
 using platform::MessageBoxIcon;
-
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool IsEdgeCharacter(std::string_view character) {
   return character == "\t" || character == " " || character == ".";
@@ -36,14 +33,6 @@ Existence ExistenceOf(platform::FileSystem& files, const char* path) {
   return (attributes & platform::kAttributeDirectory) != 0 ? Existence::kFolder : Existence::kOther;
 }
 
-// The position of the next backslash character at or after `from`, or the path's end.
-std::size_t NextSeparator(std::string_view path, std::size_t from) {
-  std::size_t at = from;
-  while (at < path.size() && path[at] != '\\')
-    at += CharLength(path, at);
-  return at;
-}
-
 void ShowFailure(const FolderCheck& check, std::string_view path, int result) {
   std::string text = "The folder:\n\n";
   text += path;
@@ -59,12 +48,10 @@ bool IsValidFolderName(std::string_view name) {
   if (name.empty())
     return false;
   std::string_view last;
-  for (std::size_t at = 0; at < name.size();) {
-    const std::string_view character = name.substr(at, CharLength(name, at));
-    if (IsForbiddenCharacter(character) || (at == 0 && IsEdgeCharacter(character)))
+  for (const std::string_view character : Characters(name)) {
+    if (IsForbiddenCharacter(character) || (last.empty() && IsEdgeCharacter(character)))
       return false;
     last = character;
-    at += character.size();
   }
   return !IsEdgeCharacter(last);
 }
@@ -75,7 +62,7 @@ int WalkFolderPath(platform::FileSystem& files, std::string_view path, FolderWal
   if (path.empty() || !buffer.Assign(path))
     return kFolderInvalid;
   const std::string_view text = buffer.view();
-  if (text.size() < 3 || !IsAsciiLetter(text[0]) || text[1] != ':' || text[2] != '\\')
+  if (!HasDrive(text) || !StartsWithSeparator(text.substr(2)))
     return kFolderInvalid;
   if (text.size() == 3) {
     if (mode == FolderWalk::kCheckOnly)
@@ -84,7 +71,7 @@ int WalkFolderPath(platform::FileSystem& files, std::string_view path, FolderWal
                                                                     : kFolderCannotBeCreated;
   }
   for (std::size_t start = 3;;) {
-    const std::size_t end = NextSeparator(text, start);
+    const std::size_t end = FindSeparator(text, start);
     if (!IsValidFolderName(text.substr(start, end - start)))
       return kFolderInvalid;
     if (mode == FolderWalk::kCreate) {

@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "common/cp936_text.h"
+#include "common/text/cp936_text.h"
 #include "installer/acad/acad_install_table.h"
 #include "tests/acad/acad_fixture.h"
 #include "tests/support/test_machine.h"

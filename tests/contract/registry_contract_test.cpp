@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/cp936_text.h"
+#include "common/text/cp936_text.h"
 #include "tests/contract/registry_under_test.h"
 
 namespace torvek {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "common/code_page.h"
-#include "common/cp936_text.h"
+#include "common/text/code_page.h"
+#include "common/text/cp936_text.h"
 
 namespace torvek::engine {
 

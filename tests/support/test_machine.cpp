@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <fstream>
 
-#include "common/cp936_text.h"
 #include "common/portable/reg_file.h"
+#include "common/text/cp936_text.h"
 
 namespace torvek::testing {
 

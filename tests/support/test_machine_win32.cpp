@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "common/code_page.h"
 #include "common/portable/reg_file.h"
+#include "common/text/code_page.h"
 #include "common/win32/win32_file_system.h"
 #include "common/win32/win32_registry.h"
 #include "tests/support/rooted_file_system.h"

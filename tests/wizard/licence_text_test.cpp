@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/cp936_text.h"
+#include "common/text/cp936_text.h"
 #include "resources/setup/licence_text.h"
 
 namespace torvek::setup {

@@ -11,11 +11,11 @@
 #include <sstream>
 #include <thread>
 
-#include "common/code_page.h"
 #include "common/dialog/folder_dialog.h"
 #include "common/dialog/window_constants.h"
 #include "common/portable/memory_registry.h"
 #include "common/portable/reg_file.h"
+#include "common/text/code_page.h"
 #include "common/win32/held_file.h"
 #include "common/win32/screenshot.h"
 #include "common/win32/win32_file_system.h"

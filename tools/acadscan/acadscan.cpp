@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "common/code_page.h"
 #include "common/portable/host_file_system.h"
 #include "common/portable/memory_registry.h"
 #include "common/portable/reg_file.h"
-#include "common/strip_trailing_backslash.h"
+#include "common/text/code_page.h"
+#include "common/text/strip_trailing_backslash.h"
 #include "installer/acad/acad_install_table.h"
 #include "tools/acadscan/read_only_registry.h"
 #ifdef _WIN32

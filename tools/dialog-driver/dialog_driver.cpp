@@ -25,7 +25,7 @@
 #include <sstream>
 #include <thread>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 #include "common/win32/screenshot.h"
 #include "common/win32/window_driver.h"
 #include "tools/dialog-driver/driver_script.h"

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/code_page.h"
 #include "common/portable/memory_registry.h"
 #include "common/portable/reg_file.h"
+#include "common/text/code_page.h"
 
 namespace {
 

@@ -1,12 +1,8 @@
-#include "common/cp936_text.h"
+#include "common/text/cp936_text.h"
 
 namespace torvek {
 
 namespace {
-
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Compares `needle` with the bytes of `haystack` at `pos`, as characters: a double-byte
 // character matches only itself, byte for byte.
@@ -38,6 +34,11 @@ bool IsCharStart(std::string_view text, std::size_t pos) {
   while (i < pos)
     i += CharLength(text, i);
   return i == pos;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+  const Characters characters(text);
+  return static_cast<std::size_t>(std::distance(characters.begin(), characters.end()));
 }
 
 void MakeUpperAscii(std::string& text) {

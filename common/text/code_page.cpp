@@ -1,6 +1,6 @@
 // UTF-8 and UTF-16 conversion, and the code page 936 conversions that go through UTF-16. The
-// code page 936 half itself is the platform's (code_page_*.cpp in win32/ and portable/).
-#include "common/code_page.h"
+// code page 936 half itself is the platform's (code_page_win32.cpp, code_page_iconv.cpp).
+#include "common/text/code_page.h"
 
 namespace torvek {
 

@@ -17,6 +17,8 @@ class PathBuffer {
   [[nodiscard]] bool Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
   // Takes `text` as it is; false (and empty) when it is 260 bytes or longer.
   [[nodiscard]] bool Assign(std::string_view text);
+  // "%s\%s" from a folder and a name.
+  [[nodiscard]] bool Join(std::string_view folder, std::string_view name);
 
   const char* c_str() const { return data_; }
   std::string_view view() const { return std::string_view(data_, size_); }

@@ -1,4 +1,4 @@
-#include "common/path_buffer.h"
+#include "common/text/path_buffer.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -33,6 +33,11 @@ bool PathBuffer::Assign(std::string_view text) {
   data_[text.size()] = '\0';
   size_ = text.size();
   return true;
+}
+
+bool PathBuffer::Join(std::string_view folder, std::string_view name) {
+  return Format("%.*s\\%.*s", static_cast<int>(folder.size()), folder.data(),
+                static_cast<int>(name.size()), name.data());
 }
 
 void PathBuffer::clear() {

@@ -10,7 +10,4 @@ namespace torvek {
 // byte is 0x5C; it is not a backslash and stays.
 std::string StripTrailingBackslash(std::string_view path);
 
-// True when the last character (not merely the last byte) is a backslash.
-bool EndsWithBackslash(std::string_view path);
-
 }  // namespace torvek

@@ -1,7 +1,7 @@
 // Code page 936 through the system's own tables, as every ANSI call of the programs uses them.
 #include <windows.h>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 
 namespace torvek {
 

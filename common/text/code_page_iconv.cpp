@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "common/code_page.h"
+#include "common/text/code_page.h"
 
 namespace torvek {
 
