@@ -357,6 +357,32 @@ TEST_F(FolderPageTest, ATypedFolderLosesOneTrailingBackslashAndIsCreatedOnReques
   ExpectNoFaults();
 }
 
+// The install runs on the page's fields as they stand: the folder loses one trailing backslash,
+// so a drive root installs at its top and a doubled backslash stays in every path, and each keep
+// option reaches the install as itself.
+TEST_F(FolderPageTest, InstallRunsOnThePagesFieldsLessOneTrailingBackslash) {
+  RecordEarlierInstallation();
+  Put("C:\\Old\\Torvek结构工具箱\\STEEL.SEC", "the user's sections\n");
+  FolderPage page(Services(), options_, *table_);
+  page.folder = "C:\\";
+  page.keepSettings = 1;
+  page.keepSectionLibrary = 0;
+  page.keepExtendedLibrary = 0;
+  ASSERT_TRUE(page.RunInstall());
+  EXPECT_EQ(table_->InstallFolder(), "C:");
+  EXPECT_EQ(RecordedFolder(), "C:\\Torvek结构工具箱");
+  EXPECT_EQ(Get("C:\\Torvek结构工具箱\\TORVEK.CFG"), "the user's settings\n");
+  EXPECT_EQ(Get("C:\\Torvek结构工具箱\\STEEL.SEC"), "kit file STEEL.SEC\n");
+  EXPECT_THAT(Get("C:\\Program Files (x86)\\AutoCAD 2008\\acad.rx"),
+              ::testing::Optional(::testing::StartsWith("C:\\Torvek结构工具箱\\TORVEK2008.ARX\n")));
+
+  page.folder = "C:\\Program Files\\\\";
+  ASSERT_TRUE(page.RunInstall());
+  EXPECT_EQ(table_->InstallFolder(), "C:\\Program Files\\");
+  EXPECT_EQ(RecordedFolder(), "C:\\Program Files\\\\Torvek结构工具箱");
+  EXPECT_EQ(Get("C:\\Program Files\\Torvek结构工具箱\\TORVEK.CFG"), "the user's settings\n");
+}
+
 // Abort after a failed copy: the page closes as Cancel does, the kept settings are back where
 // they were, and the wizard says nothing of its own.
 TEST_F(FolderPageTest, AbortClosesThePageWithTheConfigurationRestored) {
