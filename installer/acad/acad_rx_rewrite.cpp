@@ -2,6 +2,7 @@
 #include "common/text/path_buffer.h"
 #include "installer/acad/acad_install_table.h"
 #include "installer/acad/loader_file.h"
+#include "installer/product_files.h"
 
 namespace torvek::acad {
 
@@ -11,16 +12,15 @@ void AcadInstallTable::RewriteAcadRx(const std::string& location, int releaseYea
   if (!path.Format("%s\\acad.rx", location.c_str()))
     return;
   // The module line is the same path as the LOADER value registered for the release.
-  PathBuffer moduleLine;
-  if (!moduleLine.Format("%s\\Torvek结构工具箱\\TORVEK%d.ARX", installFolder_.c_str(),
-                         ModuleYearFor(releaseYear))) {
+  const std::optional<PathBuffer> moduleLine =
+      product::ModulePath(installFolder_, ModuleYearFor(releaseYear));
+  if (!moduleLine)
     return;
-  }
   ClearReadOnly(files_, path.c_str());
   std::vector<std::string> kept;
   if (ReadKeptLines(files_, path.c_str(), kept) == LoaderReadResult::kReadFailed)
     return;
-  WriteLoaderFile(files_, path.c_str(), std::string(moduleLine.view()), kept);
+  WriteLoaderFile(files_, path.c_str(), std::string(moduleLine->view()), kept);
 }
 
 }  // namespace torvek::acad

@@ -4,6 +4,7 @@
 
 #include "common/text/path_buffer.h"
 #include "installer/acad/acad_install_table.h"
+#include "installer/product_files.h"
 
 namespace torvek::acad {
 
@@ -28,10 +29,9 @@ void AcadInstallTable::WriteReleaseRegistration(int count, int releaseYear) {
   if (!release || count <= 0)
     return;
   PathBuffer keyName;
-  PathBuffer modulePath;
-  if (!keyName.Format("Applications\\Torvek%d", releaseYear) ||
-      !modulePath.Format("%s\\Torvek结构工具箱\\TORVEK%d.ARX", installFolder_.c_str(),
-                         ModuleYearFor(releaseYear))) {
+  const std::optional<PathBuffer> modulePath =
+      product::ModulePath(installFolder_, ModuleYearFor(releaseYear));
+  if (!keyName.Format("Applications\\Torvek%d", releaseYear) || !modulePath) {
     // A module path that does not fit would be registered cut: register nothing instead.
     return;
   }
@@ -50,8 +50,8 @@ void AcadInstallTable::WriteReleaseRegistration(int count, int releaseYear) {
                        sizeof loadControls);
     // AutoCAD reads the path without its zero; the length given leaves it out.
     registry_.SetValue(application, "LOADER", platform::kRegSz,
-                       reinterpret_cast<const std::uint8_t*>(modulePath.c_str()),
-                       static_cast<std::uint32_t>(modulePath.size()));
+                       reinterpret_cast<const std::uint8_t*>(modulePath->c_str()),
+                       static_cast<std::uint32_t>(modulePath->size()));
     registry_.CloseKey(application);
   }
 }

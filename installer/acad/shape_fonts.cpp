@@ -4,6 +4,7 @@
 #include "common/text/path_buffer.h"
 #include "common/text/strip_trailing_backslash.h"
 #include "installer/acad/acad_install_table.h"
+#include "installer/product_files.h"
 
 namespace torvek::acad {
 
@@ -26,15 +27,15 @@ void AcadInstallTable::InstallFontsAt(const std::string& location) {
   PathBuffer from;
   PathBuffer to;
   // A read-only font left by an earlier run is made writable first, so this run replaces it.
-  if (from.Format("%s\\Torvek_EN.shx", source.c_str()) &&
-      to.Format("%s\\Torvek_EN.shx", target.c_str())) {
+  if (from.Format("%s\\%s", source.c_str(), product::kEnglishFontName) &&
+      to.Format("%s\\%s", target.c_str(), product::kEnglishFontName)) {
     ClearReadOnly(files_, to.c_str());
     files_.CopyFile(from.c_str(), to.c_str(), false);
     ClearReadOnly(files_, from.c_str());
     ClearReadOnly(files_, to.c_str());
   }
-  if (from.Format("%s\\Torvek_HZ.shx", source.c_str()) &&
-      to.Format("%s\\Torvek_HZ.shx", target.c_str())) {
+  if (from.Format("%s\\%s", source.c_str(), product::kChineseFontName) &&
+      to.Format("%s\\%s", target.c_str(), product::kChineseFontName)) {
     ClearReadOnly(files_, from.c_str());
     ClearReadOnly(files_, to.c_str());
     files_.CopyFile(from.c_str(), to.c_str(), false);

@@ -5,6 +5,7 @@
 #include "common/text/path_buffer.h"
 #include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/flat_folder_walk.h"
+#include "installer/product_files.h"
 
 namespace torvek::engine {
 
@@ -35,12 +36,12 @@ bool MatchesExtension(std::string_view name, std::string_view extension) {
 
 ConfigKeeper::ConfigKeeper(platform::Registry& registry, platform::FileSystem& files,
                            std::string_view installFolder)
-    : targetFolder(StripTrailingBackslash(installFolder) + "\\Torvek结构工具箱"),
+    : targetFolder(product::ProductFolder(StripTrailingBackslash(installFolder))),
       registry_(registry),
       files_(files) {
   const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
-  settingsStore_ = source + "\\SetUp_Temp1";
-  libraryStore_ = source + "\\SetUp_Temp2";
+  settingsStore_ = source + "\\" + product::kSettingsStoreName;
+  libraryStore_ = source + "\\" + product::kLibraryStoreName;
 }
 
 bool ConfigKeeper::HasPreviousConfig() {
@@ -98,17 +99,19 @@ void ConfigKeeper::SaveConfig() {
   if (keepSettings == 0 && keepSectionLibrary == 0 && keepExtendedLibrary == 0)
     return;
   if (keepSettings != 0 || keepSectionLibrary != 0) {
-    const std::string store = MakeStore("SetUp_Temp1", "Torvek_SetUp_Temp1");
+    const std::string store =
+        MakeStore(product::kSettingsStoreName, product::kTemporarySettingsStoreName);
     if (!store.empty()) {
       settingsStore_ = store;
       SaveMatching(previousFolder, store, keepSettings != 0, keepSectionLibrary != 0, false);
     }
   }
   if (keepExtendedLibrary != 0) {
-    const std::string store = MakeStore("SetUp_Temp2", "Torvek_SetUp_Temp2");
+    const std::string store =
+        MakeStore(product::kLibraryStoreName, product::kTemporaryLibraryStoreName);
     if (!store.empty()) {
       libraryStore_ = store;
-      SaveMatching(previousFolder + "\\Torvek扩展绘图库", store, false, false, true);
+      SaveMatching(previousFolder + "\\" + product::kLibraryFolderName, store, false, false, true);
     }
   }
 }
@@ -137,7 +140,7 @@ void ConfigKeeper::RestoreConfig() {
   if (keepSettings != 0 || keepSectionLibrary != 0)
     RestoreStore(settingsStore_, targetFolder);
   if (keepExtendedLibrary != 0) {
-    RestoreStore(libraryStore_, targetFolder + "\\Torvek扩展绘图库");
+    RestoreStore(libraryStore_, targetFolder + "\\" + product::kLibraryFolderName);
   }
 }
 

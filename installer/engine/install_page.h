@@ -9,6 +9,10 @@
 
 namespace torvek::engine {
 
+// The install's progress bar runs over this range; it stands at the top when the install ends.
+inline constexpr int kProgressLower = 0;
+inline constexpr int kProgressUpper = 50;
+
 // A progress control, with the meaning of PBM_SETRANGE, PBM_SETSTEP, PBM_SETPOS and
 // PBM_STEPIT: stepping past the top of the range starts again from the bottom.
 class InstallProgress {

@@ -7,14 +7,18 @@
 
 namespace torvek::engine {
 
+namespace {
+constexpr char kRecordKey[] = "SOFTWARE\\Torvek";
+constexpr char kRecordValue[] = "Torvek_Path";
+}  // namespace
+
 bool ConfigKeeper::ReadInstallRecord() {
   std::uint8_t buffer[PathBuffer::kCapacity] = {};
   std::uint32_t length = sizeof buffer;
   bool read = false;
   platform::RegKey key = platform::kNoKey;
-  if (registry_.OpenKey(platform::kLocalMachine, "Software\\Torvek", key) ==
-      platform::kErrorSuccess) {
-    read = registry_.QueryValue(key, "Torvek_Path", nullptr, buffer, &length) ==
+  if (registry_.OpenKey(platform::kLocalMachine, kRecordKey, key) == platform::kErrorSuccess) {
+    read = registry_.QueryValue(key, kRecordValue, nullptr, buffer, &length) ==
            platform::kErrorSuccess;
     registry_.CloseKey(key);
   }
@@ -36,11 +40,10 @@ void ConfigKeeper::WriteInstallRecord() {
   if (!folder.Assign(targetFolder))
     return;
   platform::RegKey key = platform::kNoKey;
-  if (registry_.CreateKey(platform::kLocalMachine, "SOFTWARE\\Torvek", key) !=
-      platform::kErrorSuccess) {
+  if (registry_.CreateKey(platform::kLocalMachine, kRecordKey, key) != platform::kErrorSuccess) {
     return;
   }
-  registry_.SetValue(key, "Torvek_Path", platform::kRegSz,
+  registry_.SetValue(key, kRecordValue, platform::kRegSz,
                      reinterpret_cast<const std::uint8_t*>(folder.c_str()),
                      static_cast<std::uint32_t>(folder.size()));
   registry_.CloseKey(key);

@@ -5,6 +5,7 @@
 #include "common/text/path_buffer.h"
 #include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/flat_folder_walk.h"
+#include "installer/product_files.h"
 
 namespace torvek::engine {
 
@@ -12,8 +13,9 @@ namespace {
 
 // The installer itself, and the fonts that go to each AutoCAD's Fonts folder instead.
 bool IsExcluded(std::string_view name) {
-  return EqualsNoCase(name, "SetUp.EXE") || EqualsNoCase(name, "Torvek_EN.shx") ||
-         EqualsNoCase(name, "Torvek_HZ.shx");
+  return EqualsNoCase(name, product::kInstallerFileName) ||
+         EqualsNoCase(name, product::kEnglishFontName) ||
+         EqualsNoCase(name, product::kChineseFontName);
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ bool ProductCopier::CopyProductFiles() {
   const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
   // Built whole even when too long for a path buffer, so that the question names the real
   // destination of a copy that fails for it.
-  const std::string target = installFolder_ + "\\Torvek结构工具箱";
+  const std::string target = product::ProductFolder(installFolder_);
   if (target.size() < PathBuffer::kCapacity)
     files_.MakeDirectory(target.c_str());
   FlatFolderWalk walk;
@@ -76,9 +78,9 @@ void ProductCopier::CopyExtendedLibrary() {
   const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
   PathBuffer librarySource;
   PathBuffer libraryTarget;
-  const bool sourceFits = librarySource.Format("%s\\Torvek扩展绘图库", source.c_str());
+  const bool sourceFits = librarySource.Join(source, product::kLibraryFolderName);
   const bool targetFits =
-      libraryTarget.Format("%s\\Torvek结构工具箱\\Torvek扩展绘图库", installFolder_.c_str());
+      libraryTarget.Join(product::ProductFolder(installFolder_), product::kLibraryFolderName);
   if (targetFits)
     files_.MakeDirectory(libraryTarget.c_str());
   FlatFolderWalk walk;

@@ -8,9 +8,9 @@ namespace torvek::engine {
 
 bool RunInstall(InstallPage& page, const InstallContext& context) {
   InstallProgress& progress = page.Progress();
-  progress.SetRange(0, 50);
+  progress.SetRange(kProgressLower, kProgressUpper);
   progress.SetStep(1);
-  progress.SetPos(0);
+  progress.SetPos(kProgressLower);
 
   const std::string folder = page.Folder();
   ConfigKeeper keeper(context.registry, context.files, folder);
@@ -42,7 +42,7 @@ bool RunInstall(InstallPage& page, const InstallContext& context) {
   keeper.RestoreConfig();
   progress.StepIt();
   keeper.WriteInstallRecord();
-  progress.SetPos(50);
+  progress.SetPos(kProgressUpper);
   return true;
 }
 

@@ -13,11 +13,11 @@ FolderBrowser::FolderBrowser(Services services, std::string caption, std::string
       initialFolder_(std::move(initialFolder)),
       parent_(parent) {}
 
-int FolderBrowser::Run() {
-  accepted_ = 0;
+BrowseResult FolderBrowser::Run() {
+  accepted_ = false;
   if (!services_.dialogs.Browse({parent_, prompt_}, *this))
-    return -1;
-  return accepted_ == 1 ? 1 : -1;
+    return kBrowseNotAccepted;
+  return accepted_ ? kBrowseAccepted : kBrowseNotAccepted;
 }
 
 void FolderBrowser::OnInitialized(dialog::FolderDialogWindow& window) {
@@ -47,7 +47,7 @@ void FolderBrowser::OnOk(dialog::FolderDialogWindow& window) {
   const FolderCheck check{services_.files, services_.boxes, window.Ref(),
                           services_.applicationName};
   if (ValidateFolder(check, result_) == kFolderValid) {
-    accepted_ = 1;
+    accepted_ = true;
     window.End(dialog::kIdOk);
     return;
   }

@@ -11,6 +11,12 @@
 
 namespace torvek::setup {
 
+// What the chooser answers: 1 when a folder was accepted.
+enum BrowseResult : int {
+  kBrowseAccepted = 1,
+  kBrowseNotAccepted = -1,
+};
+
 class FolderBrowser : private dialog::FolderDialogClient {
  public:
   struct Services {
@@ -26,8 +32,8 @@ class FolderBrowser : private dialog::FolderDialogClient {
   FolderBrowser(Services services, std::string caption, std::string prompt,
                 std::string initialFolder, platform::WindowRef parent);
 
-  // 1 when a folder was accepted, -1 otherwise (cancelled, closed, or no dialog to show).
-  int Run();
+  // kBrowseNotAccepted when cancelled, closed, or when there is no dialog to show.
+  BrowseResult Run();
   // The accepted folder: the edit box's text as OK found it.
   const std::string& Result() const { return result_; }
 
@@ -44,7 +50,7 @@ class FolderBrowser : private dialog::FolderDialogClient {
   std::string initialFolder_;
   platform::WindowRef parent_;
   std::string result_;
-  int accepted_ = 0;
+  bool accepted_ = false;
 };
 
 }  // namespace torvek::setup

@@ -133,7 +133,7 @@ void FolderPage::OnBrowse() {
   FolderBrowser browser({services_.files, services_.folderDialogs, services_.host.MessageBoxes(),
                          services_.applicationName},
                         kBrowsePrompt, kBrowsePrompt, folder, Window());
-  if (browser.Run() == 1) {
+  if (browser.Run() == kBrowseAccepted) {
     folder = browser.Result();
     UpdateData(dialog::Exchange::kPush);
   }

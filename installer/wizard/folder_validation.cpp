@@ -33,7 +33,7 @@ Existence ExistenceOf(platform::FileSystem& files, const char* path) {
   return (attributes & platform::kAttributeDirectory) != 0 ? Existence::kFolder : Existence::kOther;
 }
 
-void ShowFailure(const FolderCheck& check, std::string_view path, int result) {
+void ShowFailure(const FolderCheck& check, std::string_view path, FolderCheckResult result) {
   std::string text = "The folder:\n\n";
   text += path;
   text += result == kFolderInvalid ? "\n\nis invalid. Please reenter."
@@ -56,7 +56,8 @@ bool IsValidFolderName(std::string_view name) {
   return !IsEdgeCharacter(last);
 }
 
-int WalkFolderPath(platform::FileSystem& files, std::string_view path, FolderWalk mode) {
+FolderCheckResult WalkFolderPath(platform::FileSystem& files, std::string_view path,
+                                 FolderWalk mode) {
   // A path that does not fit is refused whole: cut short it could name another folder.
   PathBuffer buffer;
   if (path.empty() || !buffer.Assign(path))
@@ -91,8 +92,8 @@ int WalkFolderPath(platform::FileSystem& files, std::string_view path, FolderWal
   }
 }
 
-int ValidateFolder(const FolderCheck& check, std::string_view path) {
-  int result = WalkFolderPath(check.files, path, FolderWalk::kCheckOnly);
+FolderCheckResult ValidateFolder(const FolderCheck& check, std::string_view path) {
+  FolderCheckResult result = WalkFolderPath(check.files, path, FolderWalk::kCheckOnly);
   if (result != kFolderValid) {
     ShowFailure(check, path, result);
     return result;

@@ -11,11 +11,13 @@
 
 namespace torvek::setup {
 
-// Results of WalkFolderPath and ValidateFolder.
-inline constexpr int kFolderValid = 0;
-inline constexpr int kFolderInvalid = 1;
-inline constexpr int kFolderCannotBeCreated = 2;
-inline constexpr int kFolderDeclined = -1;
+// Results of WalkFolderPath and ValidateFolder, with the codes they have always had.
+enum FolderCheckResult : int {
+  kFolderValid = 0,
+  kFolderInvalid = 1,
+  kFolderCannotBeCreated = 2,
+  kFolderDeclined = -1,
+};
 
 enum class FolderWalk { kCheckOnly, kCreate };
 
@@ -35,10 +37,11 @@ bool IsValidFolderName(std::string_view name);
 // Checks the path's form and, in create mode, creates each missing level: kFolderValid,
 // kFolderInvalid (a path too long for the platform's 260-byte buffer included) or
 // kFolderCannotBeCreated. Levels created before a failing one stay.
-int WalkFolderPath(platform::FileSystem& files, std::string_view path, FolderWalk mode);
+FolderCheckResult WalkFolderPath(platform::FileSystem& files, std::string_view path,
+                                 FolderWalk mode);
 
 // WalkFolderPath with the user: a message for a refused path, the offer to create a folder
 // that does not exist. kFolderDeclined when the user did not want it created.
-int ValidateFolder(const FolderCheck& check, std::string_view path);
+FolderCheckResult ValidateFolder(const FolderCheck& check, std::string_view path);
 
 }  // namespace torvek::setup

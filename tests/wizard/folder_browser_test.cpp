@@ -29,10 +29,11 @@ class FolderBrowserTest : public WizardFixture {
     folders_.AddPlace("C:\\", "C:\\");
   }
 
-  int Browse(const UserScript& script, const std::string& initialFolder = "C:\\Program Files") {
+  BrowseResult Browse(const UserScript& script,
+                      const std::string& initialFolder = "C:\\Program Files") {
     FolderBrowser browser({files_, folders_, user_->Host().MessageBoxes(), "SetUp"},
                           "请选择安装目录：", "请选择安装目录：", initialFolder, 0);
-    int answer = 0;
+    BrowseResult answer = kBrowseNotAccepted;
     user_->Run([&] { answer = browser.Run(); }, script);
     result_ = browser.Result();
     return answer;
@@ -50,7 +51,7 @@ TEST_F(FolderBrowserTest, OpensOnTheInitialFolderAndAcceptsItAsShown) {
                          EXPECT_TRUE(view.IsEnabled(kIdOk));
                        })
                        .Click(kIdOk)),
-            1);
+            kBrowseAccepted);
   EXPECT_EQ(result_, "C:\\Program Files");
   EXPECT_THAT(user_->MessageBoxesSeen(), IsEmpty());
   ExpectNoFaults();
@@ -74,7 +75,7 @@ TEST_F(FolderBrowserTest, OnlyAFolderWithADriveCanBeChosenFromTheTree) {
                          EXPECT_TRUE(view.IsEnabled(kIdOk));
                        })
                        .Click(kIdOk)),
-            1);
+            kBrowseAccepted);
   // A drive root exists: no question.
   EXPECT_EQ(result_, "C:\\");
   EXPECT_THAT(user_->MessageBoxesSeen(), IsEmpty());
@@ -104,7 +105,7 @@ TEST_F(FolderBrowserTest, ARefusedFolderKeepsTheDialogOpenWithTheFocusInTheEditB
                        .Inspect(focusedInEditBox)
                        .Click(kIdOk)
                        .Answer(MessageBoxAnswer::kYes)),
-            1);
+            kBrowseAccepted);
   EXPECT_EQ(result_, "D:\\New Folder\\Sub");
   EXPECT_TRUE(Exists("D:\\New Folder\\Sub"));
   // The refusals and the two questions, each owned by the chooser.
@@ -116,10 +117,11 @@ TEST_F(FolderBrowserTest, ARefusedFolderKeepsTheDialogOpenWithTheFocusInTheEditB
 }
 
 TEST_F(FolderBrowserTest, CancellingAnswersMinusOne) {
-  EXPECT_EQ(Browse(UserScript().Type(kIdFolderEdit, "D:\\Kit").Click(kIdCancel)), -1);
-  EXPECT_EQ(Browse(UserScript().CloseBox()), -1);
+  EXPECT_EQ(Browse(UserScript().Type(kIdFolderEdit, "D:\\Kit").Click(kIdCancel)),
+            kBrowseNotAccepted);
+  EXPECT_EQ(Browse(UserScript().CloseBox()), kBrowseNotAccepted);
   folders_.SetUnavailable(true);
-  EXPECT_EQ(Browse(UserScript()), -1);
+  EXPECT_EQ(Browse(UserScript()), kBrowseNotAccepted);
   EXPECT_EQ(folders_.Runs(), 2);
   ExpectNoFaults();
 }
@@ -130,7 +132,7 @@ TEST_F(FolderBrowserTest, WithoutAnInitialFolderItStartsAtTheCurrentDirectory) {
                  .Inspect([](DialogView& view) { EXPECT_EQ(view.Text(kIdFolderEdit), "D:\\Kit"); })
                  .PressEnter(),
              ""),
-      1);
+      kBrowseAccepted);
   EXPECT_EQ(result_, "D:\\Kit");
   ExpectNoFaults();
 }
