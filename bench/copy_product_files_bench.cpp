@@ -27,10 +27,6 @@ using torvek::engine::InstallProgress;
 
 class QuietPage : public InstallPage, public InstallProgress {
  public:
-  std::string Folder() override { return "C:\\Program Files"; }
-  int KeepSettings() override { return 0; }
-  int KeepSectionLibrary() override { return 0; }
-  int KeepExtendedLibrary() override { return 0; }
   InstallProgress& Progress() override { return *this; }
   torvek::platform::MessageBoxAnswer Ask(const char*, const char*,
                                          torvek::platform::MessageBoxButtons,

@@ -36,9 +36,7 @@ bool MatchesExtension(std::string_view name, std::string_view extension) {
 
 ConfigKeeper::ConfigKeeper(platform::Registry& registry, platform::FileSystem& files,
                            std::string_view installFolder)
-    : targetFolder(product::ProductFolder(StripTrailingBackslash(installFolder))),
-      registry_(registry),
-      files_(files) {
+    : targetFolder(product::ProductFolder(installFolder)), registry_(registry), files_(files) {
   const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
   settingsStore_ = source + "\\" + product::kSettingsStoreName;
   libraryStore_ = source + "\\" + product::kLibraryStoreName;

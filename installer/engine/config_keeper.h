@@ -15,7 +15,7 @@ namespace torvek::engine {
 
 class ConfigKeeper {
  public:
-  // `installFolder` as the user chose it; one trailing backslash is removed.
+  // `installFolder` as the user chose it, less one trailing backslash.
   ConfigKeeper(platform::Registry& registry, platform::FileSystem& files,
                std::string_view installFolder);
 

@@ -1,9 +1,7 @@
-// What the install driver needs of the page it runs on: the values shown on the page, the
-// page's progress bar, the page as owner of the question after a failed copy, and closing the
-// page as cancelled. The install-path page implements it; tests record through it.
+// What the install driver needs of the page it runs on: the page's progress bar, the page as
+// owner of the question after a failed copy, and closing the page as cancelled. The
+// install-path page implements it; tests record through it.
 #pragma once
-
-#include <string>
 
 #include "common/platform/message_box.h"
 
@@ -27,11 +25,6 @@ class InstallProgress {
 class InstallPage {
  public:
   virtual ~InstallPage() = default;
-  // The install folder as shown on the page.
-  virtual std::string Folder() = 0;
-  virtual int KeepSettings() = 0;
-  virtual int KeepSectionLibrary() = 0;
-  virtual int KeepExtendedLibrary() = 0;
   virtual InstallProgress& Progress() = 0;
   // A message box owned by the page.
   virtual platform::MessageBoxAnswer Ask(const char* text, const char* caption,

@@ -1,29 +1,27 @@
 #include "installer/engine/run_install.h"
 
-#include "common/text/strip_trailing_backslash.h"
 #include "installer/engine/config_keeper.h"
 #include "installer/engine/product_copier.h"
 
 namespace torvek::engine {
 
-bool RunInstall(InstallPage& page, const InstallContext& context) {
+bool RunInstall(InstallPage& page, const InstallContext& context, std::string_view installFolder,
+                KeepChoices keep) {
   InstallProgress& progress = page.Progress();
   progress.SetRange(kProgressLower, kProgressUpper);
   progress.SetStep(1);
   progress.SetPos(kProgressLower);
 
-  const std::string folder = page.Folder();
-  ConfigKeeper keeper(context.registry, context.files, folder);
+  ConfigKeeper keeper(context.registry, context.files, installFolder);
   // The keep options count only when there is an earlier installation to keep anything of.
   if (keeper.ReadInstallRecord()) {
-    keeper.keepSettings = page.KeepSettings();
-    keeper.keepSectionLibrary = page.KeepSectionLibrary();
-    keeper.keepExtendedLibrary = page.KeepExtendedLibrary();
+    keeper.keepSettings = keep.keepSettings;
+    keeper.keepSectionLibrary = keep.keepSectionLibrary;
+    keeper.keepExtendedLibrary = keep.keepExtendedLibrary;
     keeper.SaveConfig();
     progress.StepIt();
   }
 
-  const std::string installFolder = StripTrailingBackslash(folder);
   ProductCopier copier(context.files, installFolder, page);
   if (!copier.CopyProductFiles()) {
     // Nothing is rolled back, but the user's saved files go back where they belong.

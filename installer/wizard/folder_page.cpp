@@ -47,7 +47,7 @@ void FolderPage::OnInitPage() {
   keepSettings = options_.keepSettings;
   keepSectionLibrary = options_.keepSectionLibrary;
   keepExtendedLibrary = options_.keepExtendedLibrary;
-  engine::ConfigKeeper keeper(services_.registry, services_.files, folder);
+  engine::ConfigKeeper keeper(services_.registry, services_.files, InstallFolder());
   if (!keeper.HasPreviousConfig()) {
     for (int id : {kIdCheckKeepOldConfig, kIdCheckKeepSettings, kIdCheckKeepSectionLibrary,
                    kIdCheckKeepExtendedLibrary})
@@ -94,7 +94,7 @@ void FolderPage::OnOK() {
 // register a module path AutoCAD cannot find. One trailing backslash is dropped first, unless
 // the folder is a drive root.
 bool FolderPage::AcceptFolder() {
-  const std::string typed = IsDriveRoot(folder) ? folder : StripTrailingBackslash(folder);
+  const std::string typed = IsDriveRoot(folder) ? folder : InstallFolder();
   const FolderCheck check{services_.files, services_.host.MessageBoxes(), Window(),
                           services_.applicationName};
   if (ValidateFolder(check, typed) != kFolderValid)
@@ -105,8 +105,13 @@ bool FolderPage::AcceptFolder() {
 }
 
 bool FolderPage::RunInstall() {
-  return engine::RunInstall(*this,
-                            {services_.registry, services_.files, table_, options_.releaseChosen});
+  return engine::RunInstall(
+      *this, {services_.registry, services_.files, table_, options_.releaseChosen}, InstallFolder(),
+      {keepSettings, keepSectionLibrary, keepExtendedLibrary});
+}
+
+std::string FolderPage::InstallFolder() const {
+  return StripTrailingBackslash(folder);
 }
 
 platform::MessageBoxAnswer FolderPage::Ask(const char* text, const char* caption,

@@ -23,15 +23,11 @@ class FolderPage : public WizardPage, public engine::InstallPage {
   int keepSectionLibrary = 1;
   int keepExtendedLibrary = 1;
 
-  // The installation, on the values the page shows; false when the user aborted it, in which
-  // case the page has been closed as cancelled.
+  // The installation, on the folder and the keep options as the fields hold them; false when
+  // the user aborted it, in which case the page has been closed as cancelled.
   bool RunInstall();
 
   // engine::InstallPage
-  std::string Folder() override { return folder; }
-  int KeepSettings() override { return keepSettings; }
-  int KeepSectionLibrary() override { return keepSectionLibrary; }
-  int KeepExtendedLibrary() override { return keepExtendedLibrary; }
   engine::InstallProgress& Progress() override { return progress_; }
   platform::MessageBoxAnswer Ask(const char* text, const char* caption,
                                  platform::MessageBoxButtons buttons,
@@ -66,6 +62,8 @@ class FolderPage : public WizardPage, public engine::InstallPage {
   void Refresh();
   void StoreOptions();
   bool AcceptFolder();
+  // `folder` less one trailing backslash: what the install and the keeper are given.
+  std::string InstallFolder() const;
 
   SetupServices services_;
   InstallOptions& options_;

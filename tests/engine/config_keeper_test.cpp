@@ -32,7 +32,7 @@ class InstallRecord : public ::testing::Test {
   }
 
   torvek::testing::TestMachine machine_;
-  ConfigKeeper keeper_{machine_.registry(), machine_.files(), "C:\\Program Files\\"};
+  ConfigKeeper keeper_{machine_.registry(), machine_.files(), "C:\\Program Files"};
 };
 
 TEST_F(InstallRecord, ReadsBackWhatWasWrittenAndRefusesWhatCannotBeAPath) {

@@ -1,9 +1,8 @@
-// The install-path page as the install driver sees it, recorded: the values it shows, its
-// progress bar (moving as the real control moves, wrapping past the top), the questions it
-// was asked to own, and whether it was closed as cancelled.
+// The install-path page as the install driver sees it, recorded: its progress bar (moving as the
+// real control moves, wrapping past the top), the questions it was asked to own, and whether it was
+// closed as cancelled.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "common/portable/scripted_message_boxes.h"
@@ -34,15 +33,6 @@ class RecordingProgress : public InstallProgress {
 
 class RecordingInstallPage : public InstallPage {
  public:
-  std::string folder = "C:\\Program Files";
-  int keepSettings = 0;
-  int keepSectionLibrary = 0;
-  int keepExtendedLibrary = 0;
-
-  std::string Folder() override { return folder; }
-  int KeepSettings() override { return keepSettings; }
-  int KeepSectionLibrary() override { return keepSectionLibrary; }
-  int KeepExtendedLibrary() override { return keepExtendedLibrary; }
   InstallProgress& Progress() override { return progress; }
   platform::MessageBoxAnswer Ask(const char* text, const char* caption,
                                  platform::MessageBoxButtons buttons,
