@@ -41,14 +41,13 @@ class AcadInstallTable {
   const std::string& Location(int release, int k) const;
   platform::RegKey ProductKey(int release, int k) const;
 
-  // Internal steps, public so that tests can reach the odd cases directly.
+ private:
+  // The steps of discovery, and of registration and the fonts for one installation.
   void ScanAcadRoot(const char* rootPath, const std::vector<int>& recognisedReleases);
   void FindValueInTree(platform::RegKey parent, const char* name);
   void WriteReleaseRegistration(int count, int releaseYear);
   void RewriteAcadRx(const std::string& location, int releaseYear);
   void InstallFontsAt(const std::string& location);
-
- private:
   void Record(int release, platform::RegKey productKey, const std::string& location);
   // Forgets the search's last find, closing its key unless the table has kept it.
   void DropLastFoundKey();

@@ -12,6 +12,8 @@
 namespace torvek::acad {
 namespace {
 
+using testing::AcadRoot;
+using testing::AnyView;
 using ::testing::ElementsAre;
 using testing::Fixture;
 using testing::Installations;
@@ -25,16 +27,6 @@ constexpr char kWow[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk\\Au
 #define REQUIRE_MACHINE(view) \
   if (!CanMakeMachine(view))  \
   GTEST_SKIP() << "this prefix is the other kind of machine"
-
-// A kind of machine this build can make, and where AutoCAD's keys lie as its 32-bit programs
-// see them, for the cases that do not depend on the kind.
-RegistryView AnyView() {
-  return CanMakeMachine(RegistryView::kWow64) ? RegistryView::kWow64 : RegistryView::kPlain32;
-}
-std::string AcadRoot(RegistryView view) {
-  return view == RegistryView::kWow64 ? "SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\"
-                                      : "SOFTWARE\\Autodesk\\AutoCAD\\";
-}
 
 std::vector<std::string> Discover(torvek::testing::TestMachine& machine) {
   AcadInstallTable table(machine.registry(), machine.files());

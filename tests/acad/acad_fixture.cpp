@@ -24,4 +24,36 @@ std::vector<std::string> Installations(const AcadInstallTable& table,
   return lines;
 }
 
+portable::RegistryView AnyView() {
+  return torvek::testing::CanMakeMachine(portable::RegistryView::kWow64)
+             ? portable::RegistryView::kWow64
+             : portable::RegistryView::kPlain32;
+}
+
+std::string AcadRoot(portable::RegistryView view) {
+  return view == portable::RegistryView::kWow64 ? "SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD\\"
+                                                : "SOFTWARE\\Autodesk\\AutoCAD\\";
+}
+
+std::string InstallationsReg(portable::RegistryView view,
+                             std::initializer_list<std::pair<int, std::string>> installations) {
+  std::string reg = "Windows Registry Editor Version 5.00\n";
+  for (const auto& [year, location] : installations) {
+    std::string quoted;
+    for (char c : location)
+      quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    reg += "[HKEY_LOCAL_MACHINE\\" + AcadRoot(view) + "R" + std::to_string(year) + "\\ACAD-" +
+           std::to_string(year) + ":804]\n\"ProductName\"=\"AutoCAD " + std::to_string(year) +
+           "\"\n\"AcadLocation\"=\"" + quoted + "\"\n";
+  }
+  return reg;
+}
+
+ReleaseChoices Choose(std::initializer_list<int> years) {
+  ReleaseChoices chosen{};
+  for (int year : years)
+    chosen[static_cast<std::size_t>(*ReleaseIndexOf(year))] = 1;
+  return chosen;
+}
+
 }  // namespace torvek::acad::testing

@@ -6,31 +6,46 @@
 #include <string>
 
 #include "installer/acad/acad_install_table.h"
+#include "tests/acad/acad_fixture.h"
 #include "tests/support/test_machine.h"
 
 namespace torvek::acad {
 namespace {
 
 using Operation = portable::FaultyFileSystem::Operation;
+using testing::Choose;
 
-constexpr char kLocation[] = "C:\\Program Files (x86)\\AutoCAD 2008";
-constexpr char kAcadRx[] = "C:\\Program Files (x86)\\AutoCAD 2008\\acad.rx";
+constexpr char kLocation[] = "C:\\Program Files (x86)\\AutoCAD 2009";
+constexpr char kAcadRx[] = "C:\\Program Files (x86)\\AutoCAD 2009\\acad.rx";
 constexpr char kModule2008[] = "C:\\Program Files\\Torvek结构工具箱\\TORVEK2008.ARX\r\n";
+// Too long for the path of its acad.rx, not for the value discovery reads it from.
+const std::string kLongLocation = "C:\\" + std::string(250, 'l');
 
+// Each release found once, which 2006 and 2008 are not on every machine: 2009 and 2011 in the
+// same folder, 2012 there too with a trailing backslash, and 2013 in a folder whose name is too
+// long.
 class AcadRxRewrite : public ::testing::Test {
  protected:
-  AcadRxRewrite() : table_(machine_.registry(), machine_.files()) {
+  AcadRxRewrite() : machine_(testing::AnyView()), table_(machine_.registry(), machine_.files()) {
+    machine_.ImportReg(
+        testing::InstallationsReg(testing::AnyView(), {{2009, kLocation},
+                                                       {2011, kLocation},
+                                                       {2012, std::string(kLocation) + "\\"},
+                                                       {2013, kLongLocation}}));
+    table_.DiscoverAcadInstallations();
     machine_.MakeFolder(kLocation);
     table_.SetInstallFolder("C:\\Program Files");
   }
 
-  std::string Rewritten(std::string_view before, int release = 2008) {
+  void Rewrite(int release) { table_.RegisterArxModules(Choose({release})); }
+
+  std::string Rewritten(std::string_view before, int release = 2009) {
     machine_.Put(kAcadRx, before);
-    table_.RewriteAcadRx(kLocation, release);
+    Rewrite(release);
     return machine_.Get(kAcadRx).value_or("<missing>");
   }
 
-  testing::TestMachine machine_;
+  torvek::testing::TestMachine machine_;
   AcadInstallTable table_;
 };
 
@@ -47,7 +62,7 @@ TEST_F(AcadRxRewrite, PutsTheModuleFirstAndKeepsTheUsersOtherEntries) {
   // Each release loads its own build; rewriting again changes nothing.
   const std::string once = Rewritten("acetutil.arx\r\n", 2011);
   EXPECT_EQ(once, "C:\\Program Files\\Torvek结构工具箱\\TORVEK2010.ARX\r\nACETUTIL.ARX\r\n");
-  table_.RewriteAcadRx(kLocation, 2011);
+  Rewrite(2011);
   EXPECT_EQ(machine_.Get(kAcadRx), once);
 }
 
@@ -62,12 +77,12 @@ TEST_F(AcadRxRewrite, ReadsLongLinesWholeAndNeverSplitsAMarkerFromItsLine) {
 }
 
 TEST_F(AcadRxRewrite, CreatesAMissingFileAndMakesAReadOnlyOneWritable) {
-  table_.RewriteAcadRx(kLocation, 2008);
+  Rewrite(2009);
   EXPECT_EQ(machine_.Get(kAcadRx), kModule2008);
 
   machine_.Put(kAcadRx, "acetutil.arx\r\n");
   machine_.SetReadOnly(kAcadRx);
-  table_.RewriteAcadRx(kLocation, 2008);
+  Rewrite(2009);
   EXPECT_EQ(machine_.Get(kAcadRx), std::string(kModule2008) + "ACETUTIL.ARX\r\n");
   EXPECT_EQ(machine_.Attributes(kAcadRx) & platform::kAttributeReadOnly, 0u);
   EXPECT_FALSE(machine_.Exists(std::string(kAcadRx) + ".TorvekSetUp.tmp"));
@@ -111,18 +126,25 @@ TEST_F(AcadRxRewrite, WritesInPlaceWhenNoFileCanBeMadeBesideIt) {
 
 TEST_F(AcadRxRewrite, UsesTheLocationAsRecordedAndRefusesPathsThatDoNotFit) {
   // A recorded location with a trailing backslash: the doubled backslash names the same file.
-  table_.RewriteAcadRx(std::string(kLocation) + "\\", 2008);
-  EXPECT_EQ(machine_.Get(kAcadRx), kModule2008);
+  Rewrite(2012);
+  EXPECT_EQ(machine_.Get(kAcadRx), "C:\\Program Files\\Torvek结构工具箱\\TORVEK2010.ARX\r\n");
 
   // An install folder so long that the module line would not fit: the file stays as it was.
   machine_.Put(kAcadRx, "acetutil.arx\r\n");
   table_.SetInstallFolder("C:\\" + std::string(240, 'f'));
-  table_.RewriteAcadRx(kLocation, 2008);
+  Rewrite(2009);
   EXPECT_EQ(machine_.Get(kAcadRx), "acetutil.arx\r\n");
 
-  // A location too long for the path of its acad.rx is left alone, and nothing overflows.
+  // A location too long for the path of its acad.rx is left alone, nothing overflows, and the
+  // release is registered all the same.
   table_.SetInstallFolder("C:\\Program Files");
-  table_.RewriteAcadRx("C:\\" + std::string(300, 'l'), 2008);
+  Rewrite(2013);
+  platform::RegKey application = platform::kNoKey;
+  EXPECT_EQ(
+      machine_.registry().OpenKeyEx(table_.ProductKey(*ReleaseIndexOf(2013), 0),
+                                    "Applications\\Torvek2013", platform::kKeyRead, application),
+      platform::kErrorSuccess);
+  machine_.registry().CloseKey(application);
 }
 
 }  // namespace

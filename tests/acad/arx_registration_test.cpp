@@ -10,19 +10,13 @@
 namespace torvek::acad {
 namespace {
 
+using testing::Choose;
 using testing::Fixture;
 
 constexpr char kWowAcad[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Autodesk\\AutoCAD";
 // Everything registration could touch: both roots AutoCAD is found below.
 const std::vector<std::string> kAcadKeys = {"SOFTWARE\\Autodesk",
                                             "SOFTWARE\\Wow6432Node\\Autodesk"};
-
-ReleaseChoices Choose(std::initializer_list<int> years) {
-  ReleaseChoices chosen{};
-  for (int year : years)
-    chosen[static_cast<std::size_t>(*ReleaseIndexOf(year))] = 1;
-  return chosen;
-}
 
 // A .reg section holding exactly what registration writes for one product key.
 std::string Registration(const std::string& productKey, int year, const char* module) {
@@ -109,8 +103,7 @@ TEST_F(ArxRegistration, WritesNothingForAReleaseWithoutInstallationsOrAPathThatD
 
   // A module path of more than 259 bytes would be cut: the release is not registered at all.
   table_.SetInstallFolder("C:\\" + std::string(240, 'f'));
-  table_.WriteReleaseRegistration(1, 2014);
-  table_.WriteReleaseRegistration(5, 1999);
+  table_.RegisterArxModules(Choose({2014}));
   EXPECT_EQ(machine_.ExportReg(kAcadKeys), before_);
 }
 

@@ -3,47 +3,53 @@
 #include <gtest/gtest.h>
 
 #include "installer/acad/acad_install_table.h"
+#include "tests/acad/acad_fixture.h"
 #include "tests/support/test_machine.h"
 
 namespace torvek::acad {
 namespace {
 
-constexpr char kLocation[] = "C:\\AutoCAD 2008";
+using testing::Choose;
 
+// AutoCAD 2010 with its Fonts folder, 2014 without.
 class ShapeFonts : public ::testing::Test {
  protected:
-  ShapeFonts() : table_(machine_.registry(), machine_.files()) {
+  ShapeFonts() : machine_(testing::AnyView()), table_(machine_.registry(), machine_.files()) {
+    machine_.ImportReg(testing::InstallationsReg(
+        testing::AnyView(), {{2010, "C:\\AutoCAD 2010"}, {2014, "C:\\AutoCAD 2014"}}));
+    table_.DiscoverAcadInstallations();
     machine_.Put("D:\\Kit\\Torvek_EN.shx", "new EN");
     machine_.Put("D:\\Kit\\Torvek_HZ.shx", "new HZ");
     machine_.SetCurrentDirectory("D:\\Kit");
-    machine_.MakeFolder("C:\\AutoCAD 2008\\Fonts");
+    machine_.MakeFolder("C:\\AutoCAD 2010\\Fonts");
+    machine_.MakeFolder("C:\\AutoCAD 2014");
   }
 
-  testing::TestMachine machine_;
+  torvek::testing::TestMachine machine_;
   AcadInstallTable table_;
 };
 
 TEST_F(ShapeFonts, CopiesBothFontsAndReplacesReadOnlyOnes) {
-  machine_.Put("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx", "old EN");
-  machine_.SetReadOnly("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx");
-  machine_.Put("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx", "old HZ");
-  machine_.SetReadOnly("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx");
+  machine_.Put("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx", "old EN");
+  machine_.SetReadOnly("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx");
+  machine_.Put("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx", "old HZ");
+  machine_.SetReadOnly("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx");
   machine_.SetReadOnly("D:\\Kit\\Torvek_EN.shx");
 
-  table_.InstallFontsAt(kLocation);
+  table_.InstallShapeFonts(Choose({2010}));
 
   // Both are replaced in this run, and the EN font ends writable in every case.
-  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx"), "new EN");
-  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx"), "new HZ");
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx"), "new EN");
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx"), "new HZ");
   EXPECT_EQ(
-      machine_.Attributes("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx") & platform::kAttributeReadOnly,
+      machine_.Attributes("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx") & platform::kAttributeReadOnly,
       0u);
   EXPECT_EQ(machine_.Attributes("D:\\Kit\\Torvek_EN.shx") & platform::kAttributeReadOnly, 0u);
 }
 
 TEST_F(ShapeFonts, NeverCreatesAFontsFolderAndGoesOnWithoutIt) {
-  machine_.MakeFolder("C:\\AutoCAD 2014");
-  table_.InstallFontsAt("C:\\AutoCAD 2014");
+  table_.InstallShapeFonts(Choose({2010, 2014}));
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx"), "new HZ");
   EXPECT_FALSE(machine_.Exists("C:\\AutoCAD 2014\\Fonts"));
 }
 
@@ -52,9 +58,9 @@ TEST_F(ShapeFonts, TakesTheFontsFromADriveRootAndFromReadOnlyMedia) {
   machine_.Put("D:\\Torvek_HZ.shx", "cd HZ");
   machine_.SetCurrentDirectory("D:\\");
   machine_.MakeDriveReadOnly('D');  // where this machine can make one: the copies go on anyway
-  table_.InstallFontsAt(kLocation);
-  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_EN.shx"), "cd EN");
-  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2008\\Fonts\\Torvek_HZ.shx"), "cd HZ");
+  table_.InstallShapeFonts(Choose({2010}));
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx"), "cd EN");
+  EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx"), "cd HZ");
 }
 
 }  // namespace
