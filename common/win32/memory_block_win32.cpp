@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include <utility>
+
+#include "common/platform/memory_block.h"
+
+namespace torvek::platform {
+
+MemoryBlock MemoryBlock::Allocate(std::size_t size, Kind kind) {
+  MemoryBlock block;
+  if (size == 0)
+    return block;
+  const UINT flags = kind == Kind::kFixed ? GMEM_FIXED : GMEM_MOVEABLE | GMEM_NODISCARD;
+  HGLOBAL handle = GlobalAlloc(flags, size);
+  if (handle == nullptr)
+    return block;
+  block.handle_ = reinterpret_cast<std::uintptr_t>(handle);
+  block.size_ = size;
+  block.kind_ = kind;
+  return block;
+}
+
+MemoryBlock::~MemoryBlock() {
+  Free();
+}
+
+MemoryBlock::MemoryBlock(MemoryBlock&& other) noexcept
+    : handle_(std::exchange(other.handle_, 0)),
+      size_(std::exchange(other.size_, 0)),
+      kind_(other.kind_) {}
+
+MemoryBlock& MemoryBlock::operator=(MemoryBlock&& other) noexcept {
+  if (this != &other) {
+    Free();
+    handle_ = std::exchange(other.handle_, 0);
+    size_ = std::exchange(other.size_, 0);
+    kind_ = other.kind_;
+  }
+  return *this;
+}
+
+std::uint8_t* MemoryBlock::Lock() {
+  if (handle_ == 0)
+    return nullptr;
+  return static_cast<std::uint8_t*>(GlobalLock(reinterpret_cast<HGLOBAL>(handle_)));
+}
+
+void MemoryBlock::Unlock() {
+  if (handle_ != 0)
+    GlobalUnlock(reinterpret_cast<HGLOBAL>(handle_));
+}
+
+std::uintptr_t MemoryBlock::Release() {
+  size_ = 0;
+  return std::exchange(handle_, 0);
+}
+
+void MemoryBlock::Free() {
+  if (handle_ != 0)
+    GlobalFree(reinterpret_cast<HGLOBAL>(std::exchange(handle_, 0)));
+  size_ = 0;
+}
+
+}  // namespace torvek::platform
