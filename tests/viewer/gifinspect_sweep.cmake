@@ -1,0 +1,32 @@
+# gifinspect frames over every file of every suite in the GIF test data, crash and stall
+# corpora included: each run ends within 2 s with a listing (0) or "not a GIF" (1), never a
+# crash or a sanitizer's abort, and lists as many frames as it counts.
+# Arguments: GIFINSPECT; the data is in $ENV{TORVEK_TESTDATA_DIR}.
+file(GLOB_RECURSE files LIST_DIRECTORIES false $ENV{TORVEK_TESTDATA_DIR}/gif/*)
+list(SORT files)
+set(failures "")
+set(gifs 0)
+foreach(path IN LISTS files)
+  execute_process(COMMAND ${GIFINSPECT} frames ${path}
+    OUTPUT_VARIABLE listing ERROR_VARIABLE errors RESULT_VARIABLE status TIMEOUT 2)
+  if(status STREQUAL "1" AND listing STREQUAL "not a GIF\n")
+    continue()
+  endif()
+  if(NOT status STREQUAL "0" OR NOT listing MATCHES "^count=([0-9]+) ")
+    string(APPEND failures "${path}: ${status}\n${errors}\n")
+    continue()
+  endif()
+  set(count ${CMAKE_MATCH_1})
+  string(REGEX MATCHALL "\n" lines "${listing}")
+  list(LENGTH lines line_count)
+  math(EXPR listed "${line_count} - 1")
+  if(NOT listed EQUAL count)
+    string(APPEND failures "${path}: counts ${count} frames, lists ${listed}\n")
+  endif()
+  math(EXPR gifs "${gifs} + 1")
+endforeach()
+list(LENGTH files total)
+message(STATUS "${total} files, ${gifs} of them GIFs")
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()
