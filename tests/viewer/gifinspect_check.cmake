@@ -7,9 +7,16 @@ string(REGEX REPLACE "^Z:" "" DATA "${PROGRAM_DATA}")
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
+# The output goes through a file read as hex: execute_process and a plain file(READ) both drop
+# the CR of a CR LF.
 function(inspect expected_status output_var)
   execute_process(COMMAND ${GIFINSPECT} ${ARGN}
-    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status TIMEOUT 60)
+    OUTPUT_FILE ${WORK}/stdout ERROR_VARIABLE errors RESULT_VARIABLE status TIMEOUT 60)
+  file(READ ${WORK}/stdout output)
+  file(READ ${WORK}/stdout hex HEX)
+  if(hex MATCHES "^(..)*0d")
+    message(FATAL_ERROR "gifinspect ${ARGN}: a carriage return in the output")
+  endif()
   if(NOT status STREQUAL expected_status)
     message(FATAL_ERROR "gifinspect ${ARGN} exited ${status}, not ${expected_status}:\n"
       "${output}${errors}")
