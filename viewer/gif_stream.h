@@ -43,6 +43,8 @@ struct GifFrameValues {
   std::int32_t width = 0;
   std::int32_t height = 0;
   GifFrameKind kind = GifFrameKind::kImage;
+
+  bool operator==(const GifFrameValues&) const = default;
 };
 
 class GifStream {
