@@ -178,7 +178,8 @@ platform::MemoryBlock GifStream::ExtractNextFrame(GifFrameValues& values) {
   if (!WalkFrame(run))
     return {};
   // Every block of the run has been skipped, so each lies whole inside the data: the fixed
-  // bytes read below are there.
+  // bytes read below are there. Of several control blocks the first one's values stand, where
+  // most other decoders take the last one's.
   if (run.control >= 0) {
     const std::uint8_t* control = data_ + run.control;
     values.disposal = (control[3] >> 2) & 7;
