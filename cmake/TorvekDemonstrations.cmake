@@ -51,3 +51,49 @@ function(torvek_add_host_generator)
     USES_TERMINAL_BUILD ON)
   torvek_generate_demonstrations(GENERATOR ${generator} DEPENDS host_gifgen ${generator})
 endfunction()
+
+# torvek_add_demonstrations(TARGET)
+#   Gives a program the eleven demonstrations as resources of type GIF with their ids: on
+#   Windows through a generated .rc (next to any .rc of the program's own; the linker merges
+#   them), natively through the embedded resource table (torvek_add_resources). Call it from
+#   the directory that defines the target.
+function(torvek_add_demonstrations target)
+  set(files)
+  set(resources)
+  foreach(id IN LISTS TORVEK_DEMONSTRATION_IDS)
+    list(APPEND files ${TORVEK_DEMONSTRATION_DIR}/${id}.gif)
+    list(APPEND resources GIF ${id} ${TORVEK_DEMONSTRATION_DIR}/${id}.gif)
+  endforeach()
+  add_dependencies(${target} demonstrations)
+  if(TORVEK_WINDOWS)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_demonstrations.rc)
+    set(lines "#pragma code_page(65001)\n")
+    foreach(id IN LISTS TORVEK_DEMONSTRATION_IDS)
+      string(APPEND lines "${id} GIF \"${TORVEK_DEMONSTRATION_DIR}/${id}.gif\"\n")
+    endforeach()
+    file(CONFIGURE OUTPUT ${rc} CONTENT "${lines}" @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+    # windres reports no dependencies: the resource object is rebuilt when a file changes.
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${files})
+  else()
+    torvek_add_resources(${target} RESOURCES ${resources})
+  endif()
+endfunction()
+
+# torvek_add_demonstration_digest_test(NAME LIST)
+#   A test that the build's demonstrations have the digests in LIST (SHA-256, one
+#   "digest  <id>.gif" line each, as sha256sum writes them). It runs on the build machine in
+#   every build, so the host-built generator of a cross build is held to the same bytes as
+#   the native one. The target refresh_demonstration_digests rewrites LIST from this build.
+function(torvek_add_demonstration_digest_test name list)
+  set(script ${PROJECT_SOURCE_DIR}/cmake/DemonstrationDigests.cmake)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -DDIR=${TORVEK_DEMONSTRATION_DIR} -DLIST=${list}
+            "-DIDS=${TORVEK_DEMONSTRATION_IDS}" -P ${script})
+  if(NOT TARGET refresh_demonstration_digests)
+    add_custom_target(refresh_demonstration_digests
+      COMMAND ${CMAKE_COMMAND} -DDIR=${TORVEK_DEMONSTRATION_DIR} -DLIST=${list}
+              "-DIDS=${TORVEK_DEMONSTRATION_IDS}" -DWRITE=ON -P ${script}
+      DEPENDS demonstrations VERBATIM)
+  endif()
+endfunction()

@@ -93,7 +93,7 @@ void RecordColumnPositionDimensions(Session& s) {
   s.Screen().cursor = s.Model().ToScreen({12000, 9000});
   s.Wait(6);
   // Zoom to the first row with the wheel.
-  s.Zoom({4700, 900}, 16, 10);
+  s.Zoom({4700, 900}, 16, 6);
   s.Wait(4);
   s.CommandFromToolbar(5, "ZDWBZ", {9000, 2500});
   s.Screen().shape = CursorShape::kBox;
@@ -112,7 +112,7 @@ void RecordColumnPositionDimensions(Session& s) {
 
   // Row B, placed where the user picks.
   s.Prompt("Select column edges and axes:", 3);
-  s.Pan({0, 330}, 12);
+  s.Pan({0, 330}, 8);
   s.Wait(4);
   s.SelectWindow({10500, 7800}, {-600, 6000}, 30);
   SelectRow(s, columns, 1, true);
@@ -137,7 +137,7 @@ void RecordColumnPositionDimensions(Session& s) {
 
   // The last row is above the screen: pan down to it and let the command place it.
   s.Prompt("Select column edges and axes:", 4);
-  s.Pan({0, 330}, 12);
+  s.Pan({0, 330}, 8);
   s.Wait(4);
   s.SelectWindow({10500, 14600}, {-600, 12900}, 30);
   SelectRow(s, columns, 2, true);
@@ -150,7 +150,7 @@ void RecordColumnPositionDimensions(Session& s) {
   s.Prompt("Select column edges and axes:", 8);
   s.Prompt("Command:", 2);
   s.Screen().shape = CursorShape::kCrossBox;
-  s.Zoom({11000, 6200}, 40, 10);
+  s.Zoom({11000, 6200}, 40, 6);
 }
 
 }  // namespace torvek::gifgen

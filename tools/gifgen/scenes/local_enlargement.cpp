@@ -154,7 +154,7 @@ void RecordLocalEnlargement(Session& s) {
   const std::vector<Entity> detail = Enlarged(d, box, scale);
 
   // Free space to the right: pan there, then the enlarged copy hangs on the cursor.
-  s.Pan({-330, 0}, 14);
+  s.Pan({-330, 0}, 8);
   s.Wait(3);
   DraftingScreen& screen = s.Screen();
   const Point w{(box.max.x - box.min.x) * scale, (box.max.y - box.min.y) * scale};
@@ -192,7 +192,7 @@ void RecordLocalEnlargement(Session& s) {
 
   // Back to the source: its frame becomes the detail's bubble.
   s.Prompt("Mark the enlarged area [Yes/No] <Yes>:", 8);
-  s.Pan({330, 0}, 14);
+  s.Pan({330, 0}, 8);
   s.Wait(3);
   d.Change(frame, [](Entity& e) { e.hidden = true; });
   d.Add(MakeCircle({2700, 1650}, 1600, kYellow));
@@ -202,7 +202,7 @@ void RecordLocalEnlargement(Session& s) {
   s.Wait(8);
   screen.shape = CursorShape::kCrossBox;
   s.Prompt("Command:", 2);
-  s.Zoom({7000, 2400}, 24, 12);
+  s.Zoom({7000, 2400}, 24, 6);
   s.Wait(6);
 }
 
