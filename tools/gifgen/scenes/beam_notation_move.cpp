@@ -1,6 +1,7 @@
 // Moving a beam's plane notation: the user picks a notation block, which then hangs on the
 // cursor with its leader to the beam; Tab turns the alignment (left, right, centred) and a
 // pick puts the block down.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,9 +67,20 @@ void MoveBlock(Session& s, const Block& block, Point to, int tabs, Point via) {
       e.hidden = false;
     });
   }
-  const Point top = s.Model().Get(block.lines[0]).points[0];
+  // The leader rises from the beam and runs under the block's last line, from end to end.
+  const Entity& last = s.Model().Get(block.lines.back());
+  const int under = last.points[0].y - 120;
+  int width = 0;
+  for (int id : block.lines) {
+    const Entity& line = s.Model().Get(id);
+    width = std::max(width, static_cast<int>(line.text.size()) * line.height * 6 / 7);
+  }
+  const int lastX = last.points[0].x;
+  const int from = last.align == Align::kLeft    ? lastX
+                   : last.align == Align::kRight ? lastX - width
+                                                 : lastX - width / 2;
   s.Model().Change(block.leader, [&](Entity& e) {
-    e.points = {block.beamPoint, {block.beamPoint.x, top.y - 300}, {top.x, top.y - 300}};
+    e.points = {block.beamPoint, {block.beamPoint.x, under}, {from, under}, {from + width, under}};
     e.hidden = false;
   });
   screen.dragged.clear();

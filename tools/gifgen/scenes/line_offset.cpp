@@ -64,7 +64,7 @@ void RecordLineOffset(Session& s) {
   style.textHeight = 200;
   style.bubbleRadius = 300;
   Kit kit(s.Model(), style);
-  s.Model().SetView(s.CentredView({5600, 2100}, 22));
+  s.Model().SetView(s.CentredView({5600, 2500}, 26));
   Drawing& d = s.Model();
 
   kit.AxisGrid({0, 6000, 12000}, {0, 5600}, {"7", "8", "9"}, {"B", "C"}, 600);
@@ -78,11 +78,19 @@ void RecordLineOffset(Session& s) {
   const int f = d.Add(MakeLine({3600, 2850}, {3600, 5600}, kCyan));
   const int g = d.Add(MakeLine({3850, 2850}, {3850, 5600}, kCyan));
   const int p = d.Add(MakePolyline({{10400, 0}, {10400, 1500}, {11600, 2600}}, kMagenta, 2));
-  d.Add(MakeLine({9600, 2850}, {9600, 5600}, kCyan));
-  d.Add(MakeLine({9850, 2850}, {9850, 5600}, kCyan));
+  const int h = d.Add(MakeLine({9600, 2850}, {9600, 5600}, kCyan));
+  const int i = d.Add(MakeLine({9850, 2850}, {9850, 5600}, kCyan));
   kit.Label({4500, 1300}, "KB-1  h=100", Align::kLeft, 0, kWhite);
-  kit.Label({5500, 4200}, "KB-2  h=120", Align::kLeft, 0, kWhite);
-  kit.Dimension({-300, 2600}, {-300, 2850}, -500);
+  kit.Label({5500, 4600}, "KB-2  h=120", Align::kLeft, 0, kWhite);
+  // The slabs' bottom bars, with their hooks.
+  kit.Bar({{2550, 400}, {2400, 400}, {2400, 2300}, {2550, 2300}}, kMagenta);
+  kit.Bar({{2550, 1750}, {2550, 1900}, {7900, 1900}, {7900, 1750}}, kMagenta);
+  kit.Label({4800, 1960}, "}8@200", Align::kCentre, 0, kMagenta);
+  kit.Label({2300, 1400}, "}8@200", Align::kRight, 0, kMagenta);
+  kit.Bar({{4150, 3400}, {4150, 3250}, {9300, 3250}, {9300, 3400}}, kMagenta);
+  kit.Label({6700, 3310}, "}10@150", Align::kCentre, 0, kMagenta);
+  kit.TopBar({1500, 700}, {1500, 3600}, -150);
+  kit.Label({1350, 3000}, "}10@180", Align::kRight, 0, kOrange);
 
   s.Screen().cursor = s.Model().ToScreen({6000, 4000});
   s.Wait(4);
@@ -96,7 +104,7 @@ void RecordLineOffset(Session& s) {
   s.Type("D", 3);
   s.Prompt("Offset distance <450>:", 3);
   s.Type("300", 3);
-  Offset(s, upper, 300, {{f, 0}, {g, 0}}, {5200, 2850}, {5400, 3900});
+  Offset(s, upper, 300, {{f, 0}, {g, 0}, {h, 0}, {i, 0}}, {5200, 2850}, {5400, 3900});
   s.Prompt("Select line to offset or [Distance]:", 6);
   s.Prompt("Command:", 2);
   s.Screen().shape = CursorShape::kCrossBox;

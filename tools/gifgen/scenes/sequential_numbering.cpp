@@ -40,6 +40,7 @@ void RecordSequentialNumbering(Session& s) {
   for (int x : kXs)
     for (int y : kYs)
       kit.Column({x, y}, 600, 600);
+  kit.DimensionChain({{25500, kYs[0]}, {25500, kYs[1]}, {25500, kYs[2]}}, 0);
   // Row B carries old labels out of order; row A one label to copy from.
   const char* old[] = {"KZ7", "KZ3", "KZ12", "KZ5", "KZ9"};
   std::vector<int> rowB;
