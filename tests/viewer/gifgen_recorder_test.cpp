@@ -78,7 +78,8 @@ class RecorderTest : public ::testing::Test {
 };
 
 TEST_F(RecorderTest, EachFrameCarriesExactlyWhatChanged) {
-  recorder_.Still().Fill({0, 0, kWidth, kHeight}, kSteel);
+  // Half the screen black, the colour a raster starts with: frame 0 still carries it.
+  recorder_.Still().Fill({0, 0, kWidth, kHeight / 2}, kSteel);
   recorder_.Still().Fill({2, 2, 10, 6}, kFace);
   Frame();
   // A still change: its own rectangle, with the unchanged pixels inside it transparent.
