@@ -90,6 +90,11 @@ void Session::Prompt(std::string_view text, int pause) {
   Wait(pause);
 }
 
+void Session::Answer(std::string_view prompt, std::string_view typed) {
+  Prompt(prompt, 3);
+  Type(typed, 3);
+}
+
 void Session::Command(std::string_view name) {
   screen_.Say("Command: ");
   Wait(2);

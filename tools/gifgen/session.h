@@ -37,6 +37,8 @@ class Session {
   void Type(std::string_view text, int framesPerKey = 2);
   // A new prompt line.
   void Prompt(std::string_view text, int pause = 3);
+  // A prompt, a moment's thought and the answer typed.
+  void Answer(std::string_view prompt, std::string_view typed);
   // Types a command at an empty prompt and confirms it.
   void Command(std::string_view name);
   // Starts a command from its button on the toolbox's toolbar and comes back to `returnTo`.

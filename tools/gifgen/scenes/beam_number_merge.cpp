@@ -84,8 +84,7 @@ void RecordBeamNumberMerge(Session& s) {
   s.Prompt("Command:", 3);
   s.Screen().shape = CursorShape::kCrossBox;
   s.Command("LBHGB");
-  s.Prompt("[Check/Compress/Renumber] <Check>:", 3);
-  s.Type("C", 3);
+  s.Answer("[Check/Compress/Renumber] <Check>:", "C");
   s.Prompt("Merge equal beams [Yes/No] <Yes>:", 8);
   s.Prompt("Compressing...", 2);
   for (const Beam& b : beams) {

@@ -55,6 +55,23 @@ void SelectRow(Session& s, std::vector<Column>& columns, int row, bool select) {
         s.Model().Change(id, [&](Entity& e) { e.selected = select; });
 }
 
+// A crossing window round a row of columns and their axes, as the command asks for them.
+void SelectRowByWindow(Session& s, std::vector<Column>& columns, int row, int frames) {
+  const int y = kYs[static_cast<std::size_t>(row)];
+  s.SelectWindow({10500, y + 1000}, {-600, y - 800}, frames);
+  SelectRow(s, columns, row, true);
+  s.Prompt("2 columns, 3 axes found.", 3);
+}
+
+// The command places the row's dimensions itself.
+void DimensionRowAuto(Session& s, Kit& kit, std::vector<Column>& columns, int row) {
+  s.Prompt("Dimension position [Auto/Pick] <Auto>:", 8);
+  SelectRow(s, columns, row, false);
+  for (const Column& c : columns)
+    if (c.axis.y == kYs[static_cast<std::size_t>(row)] && c.axis.x <= kXs[1])
+      DimensionColumn(s, kit, c, 700, 800, 4);
+}
+
 }  // namespace
 
 void RecordColumnPositionDimensions(Session& s) {
@@ -100,23 +117,15 @@ void RecordColumnPositionDimensions(Session& s) {
 
   // Row A, placed by the command.
   s.Prompt("Select column edges and axes:", 3);
-  s.SelectWindow({10500, 1400}, {-600, -700}, 36);
-  SelectRow(s, columns, 0, true);
-  s.Prompt("2 columns, 3 axes found.", 3);
-  s.Prompt("Dimension position [Auto/Pick] <Auto>:", 8);
-  SelectRow(s, columns, 0, false);
-  for (const Column& c : columns)
-    if (c.axis.y == kYs[0] && c.axis.x <= kXs[1])
-      DimensionColumn(s, kit, c, 700, 800, 4);
+  SelectRowByWindow(s, columns, 0, 36);
+  DimensionRowAuto(s, kit, columns, 0);
   s.Prompt("8 dimensions, no texts overlapping.", 8);
 
   // Row B, placed where the user picks.
   s.Prompt("Select column edges and axes:", 3);
   s.Pan({0, 330}, 8);
   s.Wait(4);
-  s.SelectWindow({10500, 7800}, {-600, 6000}, 30);
-  SelectRow(s, columns, 1, true);
-  s.Prompt("2 columns, 3 axes found.", 3);
+  SelectRowByWindow(s, columns, 1, 30);
   s.Prompt("Dimension position [Auto/Pick] <Auto>:", 4);
   s.Type("P", 3);
   SelectRow(s, columns, 1, false);
@@ -139,14 +148,8 @@ void RecordColumnPositionDimensions(Session& s) {
   s.Prompt("Select column edges and axes:", 4);
   s.Pan({0, 330}, 8);
   s.Wait(4);
-  s.SelectWindow({10500, 14600}, {-600, 12900}, 30);
-  SelectRow(s, columns, 2, true);
-  s.Prompt("2 columns, 3 axes found.", 3);
-  s.Prompt("Dimension position [Auto/Pick] <Auto>:", 8);
-  SelectRow(s, columns, 2, false);
-  for (const Column& c : columns)
-    if (c.axis.y == kYs[2] && c.axis.x <= kXs[1])
-      DimensionColumn(s, kit, c, 700, 800, 4);
+  SelectRowByWindow(s, columns, 2, 30);
+  DimensionRowAuto(s, kit, columns, 2);
   s.Prompt("Select column edges and axes:", 8);
   s.Prompt("Command:", 2);
   s.Screen().shape = CursorShape::kCrossBox;

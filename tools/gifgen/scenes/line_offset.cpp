@@ -95,15 +95,12 @@ void RecordLineOffset(Session& s) {
   s.Screen().cursor = s.Model().ToScreen({6000, 4000});
   s.Wait(4);
   s.Command("ZXPY");
-  s.Prompt("Offset distance <100>:", 3);
-  s.Type("450", 3);
+  s.Answer("Offset distance <100>:", "450");
   s.Prompt("Move linked ends [Yes/No] <Yes>:", 6);
   s.Screen().shape = CursorShape::kBox;
   Offset(s, lower, -450, {{a, 1}, {b, 1}, {c, 1}, {e, 1}, {p, 2}}, {6000, 2600}, {6200, 1500});
-  s.Prompt("Select line to offset or [Distance]:", 3);
-  s.Type("D", 3);
-  s.Prompt("Offset distance <450>:", 3);
-  s.Type("300", 3);
+  s.Answer("Select line to offset or [Distance]:", "D");
+  s.Answer("Offset distance <450>:", "300");
   Offset(s, upper, 300, {{f, 0}, {g, 0}, {h, 0}, {i, 0}}, {5200, 2850}, {5400, 3900});
   s.Prompt("Select line to offset or [Distance]:", 6);
   s.Prompt("Command:", 2);

@@ -18,6 +18,13 @@ Point LabelAt(int i, int j) {
   return {kXs[static_cast<std::size_t>(i)] + 450, kYs[static_cast<std::size_t>(j)] + 450};
 }
 
+// The command again, in another of its ways.
+void StartMode(Session& s, const char* mode) {
+  s.Screen().shape = CursorShape::kCrossBox;
+  s.Command("LXBH");
+  s.Answer("Mode [1 New/2 Existing/3 Copy] <1>:", mode);
+}
+
 }  // namespace
 
 void RecordSequentialNumbering(Session& s) {
@@ -69,10 +76,7 @@ void RecordSequentialNumbering(Session& s) {
   s.Prompt("Command:", 3);
 
   // 2: the labels of row B, renumbered from 6 in the order of the selection.
-  s.Screen().shape = CursorShape::kCrossBox;
-  s.Command("LXBH");
-  s.Prompt("Mode [1 New/2 Existing/3 Copy] <1>:", 3);
-  s.Type("2", 3);
+  StartMode(s, "2");
   s.Prompt("Start number <6>:", 5);
   s.Prompt("Select texts (in order):", 2);
   s.Screen().shape = CursorShape::kBox;
@@ -93,10 +97,7 @@ void RecordSequentialNumbering(Session& s) {
   s.Prompt("Command:", 3);
 
   // 3: copies with an increment, each following the cursor until it is placed.
-  s.Screen().shape = CursorShape::kCrossBox;
-  s.Command("LXBH");
-  s.Prompt("Mode [1 New/2 Existing/3 Copy] <1>:", 3);
-  s.Type("3", 3);
+  StartMode(s, "3");
   s.Prompt("Select text to copy:", 2);
   s.Screen().shape = CursorShape::kBox;
   s.Glide({LabelAt(0, 0).x + 400, LabelAt(0, 0).y + 150}, 16);
