@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <memory>
 
-namespace torvek::platform {
+#include "common/platform/wait.h"
 
-inline constexpr std::uint32_t kWaitForever = 0xFFFFFFFFu;
+namespace torvek::platform {
 
 class ManualResetEvent {
  public:

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/platform/wait.h"
+
 namespace torvek::platform {
 
 class Thread {
