@@ -25,6 +25,16 @@ constexpr std::uint8_t BlueOf(Colour colour) {
   return static_cast<std::uint8_t>(colour >> 16);
 }
 
+// A colour as a surface stores it, and back.
+constexpr std::uint32_t PixelOf(Colour colour) {
+  return (static_cast<std::uint32_t>(RedOf(colour)) << 16) |
+         (static_cast<std::uint32_t>(GreenOf(colour)) << 8) | BlueOf(colour);
+}
+constexpr Colour ColourOf(std::uint32_t pixel) {
+  return Rgb(static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+             static_cast<std::uint8_t>(pixel));
+}
+
 // Right and bottom are outside the rectangle, as in a Win32 RECT.
 struct Rect {
   int left = 0;
@@ -55,6 +65,9 @@ class Surface {
   void Fill(const Rect& area, Colour colour);
   // Copies `source` with its top-left corner at (x, y), clipped to this surface.
   void CopyFrom(const Surface& source, int x, int y);
+  // Copies `area` of `source` with its top-left corner at (x, y), clipped to both surfaces;
+  // the source may be this surface, the areas overlapping.
+  void CopyFrom(const Surface& source, const Rect& area, int x, int y);
 
  protected:
   Surface() = default;

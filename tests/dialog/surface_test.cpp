@@ -2,6 +2,8 @@
 // the PNG writer as any PNG reader reads them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #include <stb_image.h>
@@ -31,6 +33,24 @@ TEST(Surface, FillAndCopyStayInsideTheSurface) {
   surface.SetColour(-1, 0, Rgb(9, 9, 9));
   EXPECT_EQ(surface.ColourAt(-1, 0), 0u);
   EXPECT_EQ(MemorySurface(0, 5).Width(), 0);
+}
+
+TEST(Surface, AreaCopyClipsFarOffPositionsAndMayOverlapItself) {
+  MemorySurface surface(3, 3);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 3; ++x)
+      surface.SetColour(x, y, Rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
+  }
+  // Down by one row onto itself: each row arrives as it was before the copy.
+  surface.CopyFrom(surface, {0, 0, 3, 2}, 0, 1);
+  EXPECT_EQ(surface.ColourAt(2, 0), Rgb(2, 0, 7));
+  EXPECT_EQ(surface.ColourAt(2, 1), Rgb(2, 0, 7));
+  EXPECT_EQ(surface.ColourAt(1, 2), Rgb(1, 1, 7));
+  // A position so far out that adding the width would wrap round lands nowhere.
+  MemorySurface patch(2, 2);
+  surface.CopyFrom(patch, INT32_MAX - 1, 0);
+  surface.CopyFrom(patch, {INT32_MIN, 0, INT32_MAX, 2}, 0, 0);
+  EXPECT_EQ(surface.ColourAt(0, 0), Rgb(0, 0, 7));
 }
 
 TEST(PngImage, ReadsBackPixelForPixelAcrossSeveralDeflateBlocks) {
