@@ -43,10 +43,12 @@ class PictureLoader {
   virtual ~PictureLoader() = default;
   // OleLoadPicture(stream, size, FALSE, IID_IPicture) over a stream that owns `block`
   // (CreateStreamOnHGlobal with delete-on-release): the block is freed whatever happens. Null
-  // when the stream cannot be made or the data is not a picture.
+  // when the stream cannot be made or the data is not a picture, and at once when `size` is 0
+  // or more than the block holds.
   virtual std::unique_ptr<Picture> LoadOwned(MemoryBlock block, std::uint32_t size) = 0;
-  // The same over a stream that only borrows `block`; the caller keeps it.
-  virtual std::unique_ptr<Picture> LoadBorrowed(const MemoryBlock& block, std::uint32_t size) = 0;
+  // The same over a stream that only borrows `block` (and locks it while it reads); the caller
+  // keeps it.
+  virtual std::unique_ptr<Picture> LoadBorrowed(MemoryBlock& block, std::uint32_t size) = 0;
 };
 
 }  // namespace torvek::platform
