@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 #include "common/portable/indexed_picture.h"
 
@@ -70,10 +69,9 @@ std::unique_ptr<platform::Picture> DecodeImage(GifFileType* gif, const Reader& r
   const ColorMapObject* table = image.ColorMap != nullptr ? image.ColorMap : gif->SColorMap;
   const int colours = table != nullptr ? std::clamp(table->ColorCount, 0, 256) : 0;
   const std::uint64_t tableBytes = 3 * static_cast<std::uint64_t>(colours);
-  BudgetShare share = BudgetShare::Take(budget, tableBytes + pixels);
-  std::unique_ptr<std::uint8_t[]> storage;
-  if (share.IsHeld())
-    storage.reset(new (std::nothrow) std::uint8_t[tableBytes + pixels]);
+  BudgetShare share;
+  std::unique_ptr<std::uint8_t[]> storage =
+      AllocateWithin<std::uint8_t>(budget, tableBytes + pixels, share);
   if (storage == nullptr) {
     failure = PictureFailure::kOverBudget;
     return nullptr;

@@ -2,34 +2,18 @@
 
 #include <array>
 
-#include "common/portable/memory_canvas.h"
 #include "common/portable/picture_sampling.h"
 
 namespace torvek::portable {
 
 IndexedPicture::IndexedPicture(int width, int height, std::unique_ptr<std::uint8_t[]> storage,
                                int colours, int transparent, BudgetShare share)
-    : width_(width),
-      height_(height),
+    : PortablePicture(width, height, std::move(share)),
       storage_(std::move(storage)),
       colours_(colours),
-      transparent_(transparent),
-      share_(std::move(share)) {}
+      transparent_(transparent) {}
 
-std::int32_t IndexedPicture::ExtentWidth() const {
-  return HimetricOf(width_);
-}
-
-std::int32_t IndexedPicture::ExtentHeight() const {
-  return HimetricOf(height_);
-}
-
-bool IndexedPicture::Render(platform::Canvas& target, int x, int y, int width, int height,
-                            std::int32_t sourceX, std::int32_t sourceY, std::int32_t sourceWidth,
-                            std::int32_t sourceHeight) {
-  auto* canvas = dynamic_cast<MemoryCanvas*>(&target);
-  if (canvas == nullptr)
-    return false;
+bool IndexedPicture::Draw(platform::Surface& target, const RenderRequest& request) {
   // An index past the end of the table is drawn as Windows' loader draws it: not at all, like
   // the transparent one.
   std::array<std::uint32_t, 256> pixels{};
@@ -40,9 +24,8 @@ bool IndexedPicture::Render(platform::Canvas& target, int x, int y, int width, i
     opaque[i] = i != transparent_;
   }
   const std::uint8_t* indices = table + 3 * colours_;
-  const auto stride = static_cast<std::size_t>(width_);
-  const RenderRequest request{x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight};
-  return RenderSampled(canvas->Pixels(), request, width_, height_, ExtentWidth(), ExtentHeight(),
+  const auto stride = static_cast<std::size_t>(Width());
+  return RenderSampled(target, request, Width(), Height(), ExtentWidth(), ExtentHeight(),
                        [&](int column, int row, std::uint32_t& pixel) {
                          const std::uint8_t index = indices[row * stride + column];
                          if (opaque[index])

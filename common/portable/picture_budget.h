@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <new>
 
 namespace torvek::portable {
 
@@ -73,7 +74,15 @@ class BudgetShare {
       : budget_(std::move(other.budget_)), bytes_(other.bytes_) {}
   BudgetShare(const BudgetShare&) = delete;
   BudgetShare& operator=(const BudgetShare&) = delete;
-  BudgetShare& operator=(BudgetShare&&) = delete;
+  BudgetShare& operator=(BudgetShare&& other) noexcept {
+    if (this != &other) {
+      if (budget_ != nullptr)
+        budget_->Give(bytes_);
+      budget_ = std::move(other.budget_);
+      bytes_ = other.bytes_;
+    }
+    return *this;
+  }
 
   bool IsHeld() const { return budget_ != nullptr; }
 
@@ -81,5 +90,19 @@ class BudgetShare {
   std::shared_ptr<PictureBudget> budget_;
   std::uint64_t bytes_ = 0;
 };
+
+// `count` elements of T, held against `budget` by `share`; null, with nothing held, when they
+// would pass the budget or cannot be had.
+template <typename T>
+std::unique_ptr<T[]> AllocateWithin(const std::shared_ptr<PictureBudget>& budget,
+                                    std::uint64_t count, BudgetShare& share) {
+  BudgetShare taken = BudgetShare::Take(budget, count * sizeof(T));
+  if (!taken.IsHeld())
+    return nullptr;
+  std::unique_ptr<T[]> elements(new (std::nothrow) T[count]);
+  if (elements != nullptr)
+    share = std::move(taken);
+  return elements;
+}
 
 }  // namespace torvek::portable

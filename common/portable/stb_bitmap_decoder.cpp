@@ -1,7 +1,6 @@
 #include "common/portable/stb_bitmap_decoder.h"
 
 #include <climits>
-#include <new>
 
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
@@ -53,10 +52,8 @@ std::unique_ptr<platform::Picture> DecodeBitmap(const std::uint8_t* data, std::s
     failure = PictureFailure::kUnbacked;
     return nullptr;
   }
-  BudgetShare share = BudgetShare::Take(budget, pixels * sizeof(std::uint32_t));
-  std::unique_ptr<std::uint32_t[]> kept;
-  if (share.IsHeld())
-    kept.reset(new (std::nothrow) std::uint32_t[pixels]);
+  BudgetShare share;
+  std::unique_ptr<std::uint32_t[]> kept = AllocateWithin<std::uint32_t>(budget, pixels, share);
   if (kept == nullptr) {
     failure = PictureFailure::kOverBudget;
     return nullptr;

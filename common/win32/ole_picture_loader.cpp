@@ -37,8 +37,17 @@ class OlePicture : public platform::Picture {
   IPicture* picture_;
 };
 
-// OleLoadPicture from `stream`, which is released here.
-std::unique_ptr<platform::Picture> LoadFrom(IStream* stream, std::uint32_t size) {
+// OleLoadPicture over a stream on `block`, which the stream frees when `owned`.
+std::unique_ptr<platform::Picture> Load(platform::MemoryBlock& block, std::uint32_t size,
+                                        bool owned) {
+  // CreateStreamOnHGlobal would make a fresh block of its own for a null handle.
+  if (!block.IsValid() || size == 0 || size > block.Size())
+    return nullptr;
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(reinterpret_cast<HGLOBAL>(block.Handle()), owned, &stream)))
+    return nullptr;
+  if (owned)
+    block.Release();
   IPicture* picture = nullptr;
   const HRESULT result = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
                                         reinterpret_cast<void**>(&picture));
@@ -48,33 +57,16 @@ std::unique_ptr<platform::Picture> LoadFrom(IStream* stream, std::uint32_t size)
   return std::make_unique<OlePicture>(picture);
 }
 
-bool Fits(const platform::MemoryBlock& block, std::uint32_t size) {
-  // CreateStreamOnHGlobal would make a fresh block of its own for a null handle.
-  return block.IsValid() && size != 0 && size <= block.Size();
-}
-
 }  // namespace
 
 std::unique_ptr<platform::Picture> OlePictureLoader::LoadOwned(platform::MemoryBlock block,
                                                                std::uint32_t size) {
-  if (!Fits(block, size))
-    return nullptr;
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(reinterpret_cast<HGLOBAL>(block.Handle()), TRUE, &stream)))
-    return nullptr;
-  // The stream frees the block when it is released.
-  block.Release();
-  return LoadFrom(stream, size);
+  return Load(block, size, true);
 }
 
 std::unique_ptr<platform::Picture> OlePictureLoader::LoadBorrowed(platform::MemoryBlock& block,
                                                                   std::uint32_t size) {
-  if (!Fits(block, size))
-    return nullptr;
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(reinterpret_cast<HGLOBAL>(block.Handle()), FALSE, &stream)))
-    return nullptr;
-  return LoadFrom(stream, size);
+  return Load(block, size, false);
 }
 
 }  // namespace torvek::win32

@@ -82,25 +82,24 @@ int SourceOf(int destination, int sourceSize, int destinationSize) {
 
 class PictureContract : public ::testing::Test {
  protected:
+  static platform::MemoryBlock BlockOf(const Bytes& bytes, platform::MemoryBlock::Kind kind) {
+    platform::MemoryBlock block = platform::MemoryBlock::Allocate(bytes.size(), kind);
+    if (block.IsValid()) {
+      std::memcpy(block.Lock(), bytes.data(), bytes.size());
+      block.Unlock();
+    }
+    return block;
+  }
+
   // A one-frame stream, as the frame splitter hands it over: a fixed block the stream owns.
   std::unique_ptr<platform::Picture> LoadStream(const Bytes& bytes) {
-    platform::MemoryBlock block =
-        platform::MemoryBlock::Allocate(bytes.size(), platform::MemoryBlock::Kind::kFixed);
-    if (!block.IsValid())
-      return nullptr;
-    std::memcpy(block.Lock(), bytes.data(), bytes.size());
-    block.Unlock();
-    return loader_->LoadOwned(std::move(block), static_cast<std::uint32_t>(bytes.size()));
+    return loader_->LoadOwned(BlockOf(bytes, platform::MemoryBlock::Kind::kFixed),
+                              static_cast<std::uint32_t>(bytes.size()));
   }
 
   // A whole file, as a load from a resource hands it over: a moveable block the caller keeps.
   std::unique_ptr<platform::Picture> LoadFile(const Bytes& bytes) {
-    platform::MemoryBlock block =
-        platform::MemoryBlock::Allocate(bytes.size(), platform::MemoryBlock::Kind::kMoveable);
-    if (!block.IsValid())
-      return nullptr;
-    std::memcpy(block.Lock(), bytes.data(), bytes.size());
-    block.Unlock();
+    platform::MemoryBlock block = BlockOf(bytes, platform::MemoryBlock::Kind::kMoveable);
     std::unique_ptr<platform::Picture> picture =
         loader_->LoadBorrowed(block, static_cast<std::uint32_t>(bytes.size()));
     EXPECT_TRUE(block.IsValid() && block.Lock() != nullptr) << "the block stays the caller's";
@@ -322,11 +321,8 @@ TEST_F(PictureContract, GarbageTruncatedAndEmptyDataFail) {
             nullptr);
 
   // No bytes, more bytes than the block holds, no block.
-  platform::MemoryBlock block =
-      platform::MemoryBlock::Allocate(good.size(), platform::MemoryBlock::Kind::kFixed);
+  platform::MemoryBlock block = BlockOf(good, platform::MemoryBlock::Kind::kFixed);
   ASSERT_TRUE(block.IsValid());
-  std::memcpy(block.Lock(), good.data(), good.size());
-  block.Unlock();
   EXPECT_EQ(loader_->LoadBorrowed(block, 0), nullptr);
   EXPECT_EQ(loader_->LoadBorrowed(block, static_cast<std::uint32_t>(good.size() + 1)), nullptr);
   EXPECT_EQ(loader_->LoadOwned(platform::MemoryBlock(), 10), nullptr);
