@@ -1,6 +1,6 @@
 #include "installer/engine/config_keeper.h"
 
-#include "common/clear_read_only.h"
+#include "common/copy_replacing.h"
 #include "common/text/cp936_text.h"
 #include "common/text/path_buffer.h"
 #include "common/text/strip_trailing_backslash.h"
@@ -10,15 +10,6 @@
 namespace torvek::engine {
 
 namespace {
-
-// Every configuration copy: attributes cleared around it, its result not examined.
-bool CopyConfigFile(platform::FileSystem& files, const PathBuffer& from, const PathBuffer& to) {
-  ClearReadOnly(files, from.c_str());
-  ClearReadOnly(files, to.c_str());
-  const bool copied = files.CopyFile(from.c_str(), to.c_str(), false) == platform::kErrorSuccess;
-  ClearReadOnly(files, to.c_str());
-  return copied;
-}
 
 bool FolderExists(platform::FileSystem& files, const std::string& path) {
   const std::uint32_t attributes = files.GetAttributes(path.c_str());
@@ -85,7 +76,7 @@ void ConfigKeeper::SaveMatching(const std::string& folder, const std::string& st
       PathBuffer from;
       PathBuffer to;
       if (from.Join(folder, upper) && to.Join(store, upper)) {
-        CopyConfigFile(files_, from, to);
+        CopyReplacing(files_, from.c_str(), to.c_str());
       }
     }
     return WalkStep::kGoOn;
@@ -122,7 +113,7 @@ void ConfigKeeper::RestoreStore(const std::string& store, const std::string& des
     PathBuffer to;
     // A file that could not be put back stays in the store: it is the user's only copy.
     if (from.Join(store, upper) && to.Join(destination, upper) &&
-        CopyConfigFile(files_, from, to)) {
+        CopyReplacing(files_, from.c_str(), to.c_str()) == CopyEnd::kCopied) {
       files_.DeleteFile(from.c_str());
     }
     return WalkStep::kGoOn;

@@ -1,6 +1,6 @@
 #include "installer/engine/product_copier.h"
 
-#include "common/clear_read_only.h"
+#include "common/copy_replacing.h"
 #include "common/text/cp936_text.h"
 #include "common/text/path_buffer.h"
 #include "common/text/strip_trailing_backslash.h"
@@ -24,32 +24,19 @@ ProductCopier::ProductCopier(platform::FileSystem& files, std::string_view insta
                              InstallPage& page)
     : files_(files), installFolder_(installFolder), page_(page) {}
 
-ProductCopier::CopyOutcome ProductCopier::CopyAsking(const std::string& from,
-                                                     const std::string& to) {
-  for (;;) {
-    // A path too long for the platform cannot be copied: that is a failed copy like any other.
-    const bool copied = from.size() < PathBuffer::kCapacity && to.size() < PathBuffer::kCapacity &&
-                        files_.CopyFile(from.c_str(), to.c_str(), false) == platform::kErrorSuccess;
-    if (copied) {
-      ClearReadOnly(files_, to.c_str());
-      return CopyOutcome::kCopied;
-    }
-    const std::string question = "拷贝文件 " + to + " 失败，请确认AutoCAD已关闭或文件权限开放 !";
-    const platform::MessageBoxAnswer answer =
-        page_.Ask(question.c_str(), "Torvek安装", platform::MessageBoxButtons::kAbortRetryIgnore,
-                  platform::MessageBoxIcon::kNone);
-    switch (answer) {
-      case platform::MessageBoxAnswer::kRetry:
-        continue;
-      case platform::MessageBoxAnswer::kIgnore:
-        ClearReadOnly(files_, to.c_str());
-        return CopyOutcome::kIgnored;
-      case platform::MessageBoxAnswer::kAbort:
-      default:
-        // A question that could not be shown has no answer to repeat: retrying would ask
-        // for ever, so it stops the copy as Abort does.
-        return CopyOutcome::kAborted;
-    }
+AfterFailedCopy ProductCopier::AskAfterFailedCopy(const std::string& to) {
+  const std::string question = "拷贝文件 " + to + " 失败，请确认AutoCAD已关闭或文件权限开放 !";
+  switch (page_.Ask(question.c_str(), "Torvek安装", platform::MessageBoxButtons::kAbortRetryIgnore,
+                    platform::MessageBoxIcon::kNone)) {
+    case platform::MessageBoxAnswer::kRetry:
+      return AfterFailedCopy::kRetry;
+    case platform::MessageBoxAnswer::kIgnore:
+      return AfterFailedCopy::kGoOn;
+    case platform::MessageBoxAnswer::kAbort:
+    default:
+      // A question that could not be shown has no answer to repeat: retrying would ask for
+      // ever, so it stops the copy as Abort does.
+      return AfterFailedCopy::kStop;
   }
 }
 
@@ -67,9 +54,9 @@ bool ProductCopier::CopyProductFiles() {
       return WalkStep::kGoOn;
     const std::string from = source + "\\" + name;
     const std::string to = target + "\\" + name;
-    ClearReadOnly(files_, from.c_str());
-    ClearReadOnly(files_, to.c_str());
-    return CopyAsking(from, to) == CopyOutcome::kAborted ? WalkStep::kStop : WalkStep::kGoOn;
+    const CopyEnd end = CopyReplacing(files_, from.c_str(), to.c_str(),
+                                      [&to, this] { return AskAfterFailedCopy(to); });
+    return end == CopyEnd::kStopped ? WalkStep::kStop : WalkStep::kGoOn;
   };
   return WalkFolder(files_, source, walk);
 }
@@ -90,10 +77,7 @@ void ProductCopier::CopyExtendedLibrary() {
     PathBuffer to;
     if (targetFits && from.Join(librarySource.view(), name) &&
         to.Join(libraryTarget.view(), name)) {
-      ClearReadOnly(files_, from.c_str());
-      ClearReadOnly(files_, to.c_str());
-      files_.CopyFile(from.c_str(), to.c_str(), false);
-      ClearReadOnly(files_, to.c_str());
+      CopyReplacing(files_, from.c_str(), to.c_str());
     }
     return WalkStep::kGoOn;
   };

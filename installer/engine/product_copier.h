@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/copy_replacing.h"
 #include "common/platform/file_system.h"
 #include "installer/engine/install_page.h"
 
@@ -25,8 +26,8 @@ class ProductCopier {
   void CopyExtendedLibrary();
 
  private:
-  enum class CopyOutcome { kCopied, kIgnored, kAborted };
-  CopyOutcome CopyAsking(const std::string& from, const std::string& to);
+  // The Abort/Retry/Ignore question after the copy to `to` failed.
+  AfterFailedCopy AskAfterFailedCopy(const std::string& to);
 
   platform::FileSystem& files_;
   std::string installFolder_;
