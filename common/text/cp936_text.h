@@ -22,6 +22,11 @@ constexpr char UpperAscii(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// The same for a UTF-16 unit, for text that has left code page 936.
+constexpr char16_t UpperAscii(char16_t c) {
+  return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
 // Length in bytes of the character that starts at `pos` (1 or 2; a lead byte at the very end
 // stands alone).
 std::size_t CharLength(std::string_view text, std::size_t pos);

@@ -1,33 +1,23 @@
-#include "common/portable/reg_file.h"
-
+// The .reg reader. A file is taken apart in two steps, each in one place: DecodeLines turns
+// its bytes into Unicode lines, and Parse reads those lines (the header, comments, values that
+// go on over lines ending in a backslash) into operations; nothing reaches the registry until
+// the whole file has been read.
 #include <vector>
 
+#include "common/portable/reg_file.h"
+#include "common/portable/reg_file_syntax.h"
 #include "common/text/code_page.h"
+#include "common/text/cp936_text.h"
 
-namespace torvek::portable {
+namespace torvek::portable::reg_syntax {
 
 using platform::RegKey;
 using platform::WinError;
 
 namespace {
 
-constexpr std::u16string_view kHeader4 = u"REGEDIT4";
-constexpr std::u16string_view kHeader5 = u"Windows Registry Editor Version 5.00";
 constexpr const char* kNoHeader =
     "the first line must be REGEDIT4 or Windows Registry Editor Version 5.00";
-
-struct Root {
-  std::u16string_view name;
-  RegKey key;
-};
-constexpr Root kRoots[] = {
-    {u"HKEY_LOCAL_MACHINE", platform::kLocalMachine},
-    {u"HKEY_CURRENT_USER", platform::kCurrentUser},
-};
-
-RegFileResult Error(std::size_t line, const char* message) {
-  return {line, message};
-}
 
 bool IsSpace(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\r';
@@ -47,33 +37,6 @@ std::u16string_view TrimLeft(std::u16string_view text) {
   return text;
 }
 
-char16_t UpperAscii(char16_t c) {
-  return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
-}
-
-bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
-  if (text.size() < prefix.size())
-    return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (UpperAscii(text[i]) != UpperAscii(prefix[i]))
-      return false;
-  }
-  return true;
-}
-
-const Root* FindRoot(std::u16string_view name) {
-  for (const Root& root : kRoots) {
-    if (name.size() == root.name.size() && StartsWithNoCase(name, root.name))
-      return &root;
-  }
-  return nullptr;
-}
-
-bool IsStringType(std::uint32_t type) {
-  return type == platform::kRegSz || type == platform::kRegExpandSz ||
-         type == platform::kRegMultiSz;
-}
-
 int HexDigit(char16_t c) {
   if (c >= u'0' && c <= u'9')
     return c - u'0';
@@ -91,17 +54,6 @@ bool TakeHex(std::u16string_view& text, std::size_t maxDigits, std::uint32_t& va
   text.remove_prefix(n);
   return n > 0;
 }
-
-std::vector<std::uint8_t> Utf16LeBytes(std::u16string_view text) {
-  std::vector<std::uint8_t> bytes;
-  for (const char16_t c : text) {
-    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
-  return bytes;
-}
-
-// ---- Reading ----
 
 // The file as Unicode lines. Code page 936 and UTF-8 are split at 0x0A before decoding, which
 // is never part of a multibyte character in either, so a bad byte is reported on its line.
@@ -410,215 +362,20 @@ RegFileResult Apply(MemoryRegistry& registry, const std::vector<Operation>& ops)
   return result;
 }
 
-// ---- Writing ----
-
-class Writer {
- public:
-  Writer(MemoryRegistry& registry, RegFileFormat format)
-      : registry_(registry),
-        unicodeHex_(format != RegFileFormat::kRegedit4),
-        newline_(format == RegFileFormat::kUtf8 ? u"\n" : u"\r\n") {
-    text_.append(unicodeHex_ ? kHeader5 : kHeader4).append(newline_).append(newline_);
-  }
-
-  const std::u16string& Text() const { return text_; }
-
-  RegFileResult WriteTree(const std::string& keyPath) {
-    const std::size_t slash = keyPath.find('\\');
-    std::u16string rootName;
-    Cp936ToUtf16(keyPath.substr(0, slash), rootName);
-    const Root* root = FindRoot(rootName);
-    const std::string below = slash == std::string::npos ? "" : keyPath.substr(slash + 1);
-    RegKey key = platform::kNoKey;
-    if (root == nullptr || registry_.OpenLiteralKey(root->key, below.c_str(), key) != 0)
-      return Error(0, "no such key to export");
-    std::u16string path;
-    RegFileResult result;
-    if (!Cp936ToUtf16(registry_.KeyPath(key), path))
-      result = Error(0, "a key name that is not code page 936 text");
-    else
-      result = WriteKey(key, path, below.find_first_not_of('\\') == std::string::npos);
-    registry_.CloseKey(key);
-    return result;
-  }
-
- private:
-  // A root's own line is left out when it holds no values: it is always there.
-  RegFileResult WriteKey(RegKey key, const std::u16string& path, bool isRoot) {
-    std::vector<RegValue> values;
-    for (RegValue value; registry_.EnumValue(key, static_cast<std::uint32_t>(values.size()),
-                                             value) == platform::kErrorSuccess;) {
-      values.push_back(std::move(value));
-    }
-    if (!isRoot || !values.empty()) {
-      text_.append(u"[").append(path).append(u"]").append(newline_);
-      for (const RegValue& value : values) {
-        if (RegFileResult result = WriteValue(value); !result.ok())
-          return result;
-      }
-      text_.append(newline_);
-    }
-    std::string name;
-    for (std::uint32_t i = 0; registry_.EnumKeyName(key, i, name) == platform::kErrorSuccess; ++i) {
-      std::u16string wide;
-      RegKey child = platform::kNoKey;
-      if (!Cp936ToUtf16(name, wide))
-        return Error(0, "a key name that is not code page 936 text");
-      if (registry_.OpenLiteralKey(key, name.c_str(), child) != platform::kErrorSuccess)
-        return Error(0, "a key that cannot be opened");
-      RegFileResult result = WriteKey(child, path + u'\\' + wide, false);
-      registry_.CloseKey(child);
-      if (!result.ok())
-        return result;
-    }
-    return {};
-  }
-
-  static void AppendQuoted(std::u16string& line, std::u16string_view text) {
-    line.push_back(u'"');
-    for (const char16_t c : text) {
-      if (c == u'\\' || c == u'"')
-        line.push_back(u'\\');
-      line.push_back(c);
-    }
-    line.push_back(u'"');
-  }
-
-  // REG_SZ data that "..." can carry: one zero, at the end, after printable text. Anything else
-  // goes out as hex(1):, so that a string stored without its zero comes back without it.
-  static bool AsQuotedString(const RegValue& value, std::u16string& text) {
-    const std::vector<std::uint8_t>& data = value.data;
-    if (value.type != platform::kRegSz || data.empty() || data.back() != 0)
-      return false;
-    const std::string body(data.begin(), data.end() - 1);
-    if (body.find('\0') != std::string::npos || !Cp936ToUtf16(body, text))
-      return false;
-    for (const char16_t c : text) {
-      if (c < 0x20)
-        return false;
-    }
-    return true;
-  }
-
-  RegFileResult WriteValue(const RegValue& value) {
-    std::u16string line;
-    if (value.name.empty()) {
-      line = u"@";
-    } else {
-      std::u16string name;
-      if (!Cp936ToUtf16(value.name, name) || name.find_first_of(u"\r\n") != std::u16string::npos) {
-        return Error(0, "a value name that cannot be written");
-      }
-      AppendQuoted(line, name);
-    }
-    line.push_back(u'=');
-    std::u16string text;
-    if (AsQuotedString(value, text)) {
-      AppendQuoted(line, text);
-      text_.append(line).append(newline_);
-      return {};
-    }
-    if (value.type == platform::kRegDword && value.data.size() == 4) {
-      std::uint32_t number = 0;
-      for (std::size_t i = 4; i-- > 0;)
-        number = number << 8 | value.data[i];
-      line.append(u"dword:");
-      for (int shift = 28; shift >= 0; shift -= 4)
-        line.push_back(kHexDigits[(number >> shift) & 0xF]);
-      text_.append(line).append(newline_);
-      return {};
-    }
-    std::vector<std::uint8_t> bytes = value.data;
-    if (unicodeHex_ && IsStringType(value.type)) {
-      const std::string narrow(value.data.begin(), value.data.end());
-      if (!Cp936ToUtf16(narrow, text))
-        return Error(0, "string data that is not code page 936 text");
-      bytes = Utf16LeBytes(text);
-    }
-    if (value.type == platform::kRegBinary) {
-      line.append(u"hex:");
-    } else {
-      line.append(u"hex(");
-      bool digits = false;
-      for (int shift = 28; shift >= 0; shift -= 4) {
-        const std::uint32_t digit = (value.type >> shift) & 0xF;
-        if (digit != 0 || digits || shift == 0) {
-          line.push_back(kHexDigits[digit]);
-          digits = true;
-        }
-      }
-      line.append(u"):");
-    }
-    AppendHex(line, bytes);
-    return {};
-  }
-
-  // As regedit lays it out: lines of at most 80 columns, each but the last ending in ",\",
-  // the next indented by two spaces.
-  void AppendHex(std::u16string& line, const std::vector<std::uint8_t>& bytes) {
-    bool bytesOnLine = false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      const bool last = i + 1 == bytes.size();
-      if (bytesOnLine && line.size() + (last ? 2 : 3) > 78) {
-        text_.append(line).append(u"\\").append(newline_);
-        line = u"  ";
-      }
-      line.push_back(kHexDigits[bytes[i] >> 4]);
-      line.push_back(kHexDigits[bytes[i] & 0xF]);
-      if (!last)
-        line.push_back(u',');
-      bytesOnLine = true;
-    }
-    text_.append(line).append(newline_);
-  }
-
-  static constexpr char16_t kHexDigits[] = u"0123456789abcdef";
-
-  MemoryRegistry& registry_;
-  const bool unicodeHex_;
-  const std::u16string_view newline_;
-  std::u16string text_;
-};
-
 }  // namespace
+
+}  // namespace torvek::portable::reg_syntax
+
+namespace torvek::portable {
 
 RegFileResult ImportRegFile(MemoryRegistry& registry, std::string_view bytes) {
   std::vector<std::u16string> lines;
-  if (RegFileResult result = DecodeLines(bytes, lines); !result.ok())
+  if (RegFileResult result = reg_syntax::DecodeLines(bytes, lines); !result.ok())
     return result;
-  std::vector<Operation> ops;
-  if (RegFileResult result = Parse(lines, ops); !result.ok())
+  std::vector<reg_syntax::Operation> ops;
+  if (RegFileResult result = reg_syntax::Parse(lines, ops); !result.ok())
     return result;
-  return Apply(registry, ops);
-}
-
-RegFileResult ExportRegFile(MemoryRegistry& registry, RegFileFormat format, std::string& out,
-                            std::span<const std::string> keyPaths) {
-  Writer writer(registry, format);
-  for (const std::string& keyPath : keyPaths) {
-    if (RegFileResult result = writer.WriteTree(keyPath); !result.ok())
-      return result;
-  }
-  const std::u16string& text = writer.Text();
-  switch (format) {
-    case RegFileFormat::kUtf16: {
-      const std::vector<std::uint8_t> bytes = Utf16LeBytes(text);
-      out.assign("\xFF\xFE");
-      out.append(bytes.begin(), bytes.end());
-      return {};
-    }
-    case RegFileFormat::kUtf8:
-      return Utf16ToUtf8(text, out) ? RegFileResult{} : Error(0, "text that UTF-8 cannot hold");
-    case RegFileFormat::kRegedit4:
-      break;
-  }
-  return Utf16ToCp936(text, out) ? RegFileResult{}
-                                 : Error(0, "text that code page 936 cannot hold");
-}
-
-RegFileResult ExportRegFile(MemoryRegistry& registry, RegFileFormat format, std::string& out,
-                            const std::string& keyPath) {
-  return ExportRegFile(registry, format, out, std::span<const std::string>(&keyPath, 1));
+  return reg_syntax::Apply(registry, ops);
 }
 
 }  // namespace torvek::portable
