@@ -1,18 +1,12 @@
 #include "common/portable/host_file_system.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <system_error>
 #include <utility>
 #include <vector>
 
-#if !defined(_WIN32) && __has_include(<sys/xattr.h>)
-#include <sys/xattr.h>
-#define TORVEK_HAVE_XATTR 1
-#endif
-
+#include "common/portable/host_files.h"
+#include "common/portable/windows_path.h"
 #include "common/text/code_page.h"
 #include "common/text/cp936_text.h"
 #include "common/text/path_split.h"
@@ -21,13 +15,11 @@ namespace torvek::portable {
 
 namespace fs = std::filesystem;
 using platform::FindData;
-using platform::ReadStatus;
 using platform::WinError;
 
 namespace {
 
-// Codes only this file answers with.
-constexpr WinError kErrorNotSameDevice = 17;
+// What RemoveDirectory answers for a file.
 constexpr WinError kErrorDirectory = 267;
 
 // The C runtime's errno values (Microsoft's numbering, which is not always the host's).
@@ -40,334 +32,6 @@ constexpr int kErrnoNoSpace = 28;
 constexpr int kErrnoNotEmpty = 41;
 
 constexpr PathSeparators kSeparators = PathSeparators::kBackslashOrSlash;
-
-// Characters Windows refuses in a name; the wildcards only where a pattern is allowed. Only
-// single-byte characters count: a trail byte may be 0x7C ('|') and still be half of a name.
-bool IsValidName(std::string_view name, bool wildcards) {
-  for (const std::string_view character : Characters(name)) {
-    if (character.size() == 2)
-      continue;
-    const auto c = static_cast<unsigned char>(character[0]);
-    if (c < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '|')
-      return false;
-    if (!wildcards && (c == '*' || c == '?'))
-      return false;
-  }
-  return true;
-}
-
-// The ANSI calls take a path through a buffer of MAX_PATH UTF-16 characters, terminating zero
-// included; a longer path fails there, before any folder is looked at.
-bool TooLong(std::string_view path) {
-  return CharacterCount(path) >= 260;
-}
-
-struct ParsedPath {
-  char drive = 0;
-  std::vector<std::string> components;
-};
-
-// An absolute, relative or drive-relative Windows path against the current directory, with
-// "." and ".." taken out.
-WinError ParsePath(std::string_view path, const ParsedPath& current, ParsedPath& parsed) {
-  if (path.empty())
-    return platform::kErrorPathNotFound;
-  std::vector<std::string> base;
-  if (HasDrive(path)) {
-    parsed.drive = UpperAscii(path[0]);
-    path.remove_prefix(2);
-    // "D:name" is relative to D:'s own current directory; only the current drive has one here.
-    if (!StartsWithSeparator(path, kSeparators) && parsed.drive == current.drive)
-      base = current.components;
-  } else if (StartsWithSeparator(path, kSeparators)) {
-    // A UNC name ("\\server\share") names no drive.
-    if (StartsWithSeparator(path.substr(1), kSeparators))
-      return platform::kErrorPathNotFound;
-    parsed.drive = current.drive;
-  } else {
-    parsed.drive = current.drive;
-    base = current.components;
-  }
-  parsed.components = std::move(base);
-  for (const std::string_view part : SplitPath(path, kSeparators)) {
-    if (part == ".")
-      continue;
-    if (part == "..") {
-      if (!parsed.components.empty())
-        parsed.components.pop_back();
-      continue;
-    }
-    parsed.components.emplace_back(part);
-  }
-  return platform::kErrorSuccess;
-}
-
-std::string PathText(const ParsedPath& parsed) {
-  std::string text{parsed.drive, ':'};
-  for (const std::string& part : parsed.components)
-    text += "\\" + part;
-  if (parsed.components.empty())
-    text += "\\";
-  return text;
-}
-
-fs::path HostName(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8Name(const fs::path& host) {
-  const std::u8string name = host.filename().u8string();
-  return std::string(name.begin(), name.end());
-}
-
-// A host name as the ANSI calls show it: a character code page 936 lacks becomes '?', as
-// WideCharToMultiByte makes it.
-std::string Cp936FromHost(const std::string& utf8) {
-  std::string text;
-  if (Utf8ToCp936(utf8, text))
-    return text;
-  std::u16string wide;
-  if (!Utf8ToUtf16(utf8, wide))
-    return std::string(utf8.size(), '?');
-  text.clear();
-  for (const char16_t unit : wide) {
-    std::string one;
-    text += Utf16ToCp936(std::u16string_view(&unit, 1), one) ? one : "?";
-  }
-  return text;
-}
-
-// The name under which `name` exists in `folder`, looked up without case; the exact spelling
-// first, as Wine takes it when two names differ only in case. A host that ignores case itself
-// (Windows) would find any spelling at once, so there the folder is read for the real one.
-bool FindHostName(const fs::path& folder, const std::string& name, std::string& hostName) {
-  std::string utf8;
-  if (!Cp936ToUtf8(name, utf8))
-    return false;
-  std::error_code error;
-#ifndef _WIN32
-  if (fs::exists(folder / HostName(utf8), error)) {
-    hostName = utf8;
-    return true;
-  }
-#endif
-  // Only ASCII letters have case here, and UTF-8 keeps them as they are in code page 936, so
-  // the names are compared as UTF-8: no conversion for every entry of a large folder.
-  const auto sameIgnoringAsciiCase = [](std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             return UpperAscii(x) == UpperAscii(y);
-           });
-  };
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string candidate = Utf8Name(it->path());
-    if (sameIgnoringAsciiCase(candidate, utf8)) {
-      hostName = candidate;
-      return true;
-    }
-  }
-  return false;
-}
-
-WinError WinErrorFrom(const std::error_code& error) {
-  if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory)
-    return platform::kErrorPathNotFound;
-  if (error == std::errc::no_space_on_device)
-    return platform::kErrorDiskFull;
-  if (error == std::errc::file_exists)
-    return platform::kErrorAlreadyExists;
-  if (error == std::errc::directory_not_empty)
-    return platform::kErrorDirNotEmpty;
-  if (error == std::errc::cross_device_link)
-    return kErrorNotSameDevice;
-  if (error == std::errc::device_or_resource_busy)
-    return platform::kErrorSharingViolation;
-  if (error == std::errc::filename_too_long)
-    return platform::kErrorFilenameExcedRange;
-  return platform::kErrorAccessDenied;
-}
-
-// Hidden and system are kept as Wine keeps them, so that Wine and this class read the same
-// tree alike. A host without extended attributes keeps neither.
-#ifdef TORVEK_HAVE_XATTR
-constexpr char kDosAttributeName[] = "user.DOSATTRIB";
-constexpr std::uint32_t kDosAttributeMask = platform::kAttributeHidden | platform::kAttributeSystem;
-
-std::uint32_t ReadDosAttributes(const fs::path& host) {
-  char value[32];
-  const ssize_t length = getxattr(host.c_str(), kDosAttributeName, value, sizeof value - 1);
-  if (length < 3 || value[0] != '0' || (value[1] != 'x' && value[1] != 'X'))
-    return 0;
-  value[length] = '\0';
-  return static_cast<std::uint32_t>(std::strtoul(value + 2, nullptr, 16)) & kDosAttributeMask;
-}
-
-void WriteDosAttributes(const fs::path& host, std::uint32_t attributes) {
-  attributes &= kDosAttributeMask;
-  if (attributes == 0) {
-    removexattr(host.c_str(), kDosAttributeName);
-    return;
-  }
-  char value[16];
-  const int length = std::snprintf(value, sizeof value, "0x%x", static_cast<unsigned>(attributes));
-  if (length > 0 && static_cast<std::size_t>(length) < sizeof value)
-    setxattr(host.c_str(), kDosAttributeName, value, static_cast<std::size_t>(length), 0);
-}
-#else
-std::uint32_t ReadDosAttributes(const fs::path&) {
-  return 0;
-}
-void WriteDosAttributes(const fs::path&, std::uint32_t) {}
-#endif
-
-std::uint32_t HostAttributes(const fs::path& host, bool readOnlyDrive, bool root) {
-  std::error_code error;
-  const fs::file_status status = fs::status(host, error);
-  if (error || !fs::exists(status))
-    return platform::kInvalidAttributes;
-  // Wine shows every file with the archive bit and never "normal"; a folder is only a folder.
-  std::uint32_t attributes = platform::kAttributeDirectory;
-  if (!fs::is_directory(status)) {
-    attributes = platform::kAttributeArchive;
-    if (readOnlyDrive || (status.permissions() & fs::perms::owner_write) == fs::perms::none)
-      attributes |= platform::kAttributeReadOnly;
-  }
-  if (!root) {
-    // Wine hides Unix dot-files.
-    const std::string name = Utf8Name(host);
-    if (name.size() > 1 && name[0] == '.' && name != "..")
-      attributes |= platform::kAttributeHidden;
-  }
-  return attributes | ReadDosAttributes(host);
-}
-
-// Read-only is the missing write permission, as Wine keeps it: setting it takes every write bit
-// away, clearing it gives the owner's back.
-bool SetHostReadOnly(const fs::path& host, bool readOnly) {
-  std::error_code error;
-  if (readOnly) {
-    fs::permissions(host, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove, error);
-  } else {
-    fs::permissions(host, fs::perms::owner_write, fs::perm_options::add, error);
-  }
-  return !error;
-}
-
-std::FILE* OpenHostFile(const fs::path& host, bool write) {
-#ifdef _WIN32
-  return _wfopen(host.c_str(), write ? L"wb" : L"rb");
-#else
-  return std::fopen(host.c_str(), write ? "wb" : "rb");
-#endif
-}
-
-WinError WinErrorFromErrno() {
-  return WinErrorFrom(std::error_code(errno, std::generic_category()));
-}
-
-// Byte for byte rather than fs::copy_file, which on a Windows host takes any two files of one
-// drive for the same file. A copy that fails part-way is removed, as CopyFile removes it.
-WinError CopyHostFile(const fs::path& from, const fs::path& to) {
-  std::FILE* source = OpenHostFile(from, false);
-  if (source == nullptr)
-    return WinErrorFromErrno();
-  std::FILE* target = OpenHostFile(to, true);
-  if (target == nullptr) {
-    const WinError error = WinErrorFromErrno();
-    std::fclose(source);
-    return error;
-  }
-  WinError error = platform::kErrorSuccess;
-  std::vector<char> buffer(64 * 1024);
-  for (;;) {
-    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), source);
-    if (got == 0) {
-      if (std::ferror(source))
-        error = WinErrorFromErrno();
-      break;
-    }
-    if (std::fwrite(buffer.data(), 1, got, target) != got) {
-      error = WinErrorFromErrno();
-      break;
-    }
-  }
-  std::fclose(source);
-  if (std::fclose(target) != 0 && error == platform::kErrorSuccess)
-    error = WinErrorFromErrno();
-  if (error != platform::kErrorSuccess) {
-    std::error_code ignored;
-    fs::remove(to, ignored);
-  }
-  return error;
-}
-
-// The C runtime's text mode over a binary host file.
-class HostTextStream : public platform::TextStream {
- public:
-  HostTextStream(std::FILE* file, bool writing) : file_(file), writing_(writing) {}
-  ~HostTextStream() override { Close(); }
-
-  ReadStatus ReadLine(std::string& line) override {
-    line.clear();
-    if (file_ == nullptr || writing_)
-      return ReadStatus::kError;
-    while (!ended_) {
-      int c = std::getc(file_);
-      if (c == EOF) {
-        if (std::ferror(file_))
-          return ReadStatus::kError;
-        ended_ = true;
-        break;
-      }
-      // Ctrl+Z ends the input, whatever follows it.
-      if (c == 0x1A) {
-        ended_ = true;
-        break;
-      }
-      // Only CR LF becomes a line feed; a lone CR stays what it is.
-      if (c == '\r') {
-        const int next = std::getc(file_);
-        if (next == '\n')
-          c = '\n';
-        else if (next != EOF)
-          std::ungetc(next, file_);
-        else if (std::ferror(file_))
-          return ReadStatus::kError;
-      }
-      line.push_back(static_cast<char>(c));
-      if (c == '\n')
-        return ReadStatus::kLine;
-    }
-    return line.empty() ? ReadStatus::kEnd : ReadStatus::kLine;
-  }
-
-  bool Write(std::string_view text) override {
-    if (file_ == nullptr || !writing_)
-      return false;
-    std::string disk;
-    disk.reserve(text.size() + text.size() / 8 + 1);
-    for (const char c : text) {
-      if (c == '\n')
-        disk.push_back('\r');
-      disk.push_back(c);
-    }
-    return std::fwrite(disk.data(), 1, disk.size(), file_) == disk.size();
-  }
-
-  bool Close() override {
-    if (file_ == nullptr)
-      return false;
-    bool ok = !writing_ || (std::fflush(file_) == 0 && !std::ferror(file_));
-    ok = std::fclose(file_) == 0 && ok;
-    file_ = nullptr;
-    return ok;
-  }
-
- private:
-  std::FILE* file_;
-  bool writing_;
-  bool ended_ = false;
-};
 
 // A search is a list taken when it starts, as Wine reads a whole folder at its first call.
 class HostSearch : public platform::DirectorySearch {
@@ -386,30 +50,6 @@ class HostSearch : public platform::DirectorySearch {
   std::size_t next_ = 0;
 };
 
-// '*' is any run of characters, '?' one character; `mask` and `name` are upper-cased.
-bool MatchesMask(std::string_view mask, std::string_view name) {
-  if (mask.empty())
-    return name.empty();
-  if (mask[0] == '*') {
-    while (!mask.empty() && mask[0] == '*')
-      mask.remove_prefix(1);
-    for (std::size_t i = 0;; i += CharLength(name, i)) {
-      if (MatchesMask(mask, name.substr(i)))
-        return true;
-      if (i >= name.size())
-        return false;
-    }
-  }
-  if (name.empty())
-    return false;
-  const std::size_t nameLength = CharLength(name, 0);
-  if (mask[0] == '?')
-    return MatchesMask(mask.substr(1), name.substr(nameLength));
-  const std::size_t maskLength = CharLength(mask, 0);
-  return mask.substr(0, maskLength) == name.substr(0, nameLength) &&
-         MatchesMask(mask.substr(maskLength), name.substr(nameLength));
-}
-
 // Wine's order: by name in UTF-16, letters compared without case, and a tie broken by case.
 struct SortedEntry {
   std::u16string upper;
@@ -425,10 +65,8 @@ std::u16string SortKey(const std::string& utf8, const std::string& cp936) {
 }
 
 std::u16string UpperKey(std::u16string key) {
-  for (char16_t& unit : key) {
-    if (unit >= u'a' && unit <= u'z')
-      unit = static_cast<char16_t>(unit - u'a' + u'A');
-  }
+  for (char16_t& unit : key)
+    unit = UpperAscii(unit);
   return key;
 }
 
@@ -474,19 +112,6 @@ struct HostFileSystem::Resolved {
   }
 };
 
-namespace {
-
-ParsedPath ParseAbsolute(std::string_view path) {
-  ParsedPath root;
-  root.drive = 'C';
-  ParsedPath parsed;
-  if (ParsePath(path, root, parsed) != platform::kErrorSuccess)
-    return root;
-  return parsed;
-}
-
-}  // namespace
-
 HostFileSystem::HostFileSystem(const std::map<char, fs::path>& drives,
                                std::string_view currentDirectory, std::string_view tempDirectory) {
   for (const auto& [letter, folder] : drives)
@@ -504,12 +129,12 @@ void HostFileSystem::SetDriveReadOnly(char letter, bool readOnly) {
 }
 
 void HostFileSystem::SetCurrentDirectory(std::string_view path) {
-  currentDirectory_ = PathText(ParseAbsolute(path));
+  currentDirectory_ = WindowsPathText(ParseAbsoluteWindowsPath(path));
 }
 
 void HostFileSystem::SetTempDirectory(std::string_view path) {
-  const ParsedPath parsed = ParseAbsolute(path);
-  tempDirectory_ = PathText(parsed);
+  const WindowsPath parsed = ParseAbsoluteWindowsPath(path);
+  tempDirectory_ = WindowsPathText(parsed);
   if (!parsed.components.empty())
     tempDirectory_ += "\\";
 }
@@ -524,12 +149,12 @@ std::string HostFileSystem::TempDirectory() {
 
 HostFileSystem::Resolved HostFileSystem::Resolve(std::string_view path) {
   Resolved resolved;
-  if (TooLong(path)) {
+  if (TooLongForAnsiCalls(path)) {
     resolved.error = platform::kErrorFilenameExcedRange;
     return resolved;
   }
-  ParsedPath parsed;
-  resolved.error = ParsePath(path, ParseAbsolute(currentDirectory_), parsed);
+  WindowsPath parsed;
+  resolved.error = ParseWindowsPath(path, ParseAbsoluteWindowsPath(currentDirectory_), parsed);
   if (resolved.error != platform::kErrorSuccess)
     return resolved;
   const auto drive = drives_.find(parsed.drive);
@@ -549,16 +174,17 @@ HostFileSystem::Resolved HostFileSystem::Resolve(std::string_view path) {
   for (std::size_t i = 0; i < parsed.components.size(); ++i) {
     const std::string& name = parsed.components[i];
     const bool last = i + 1 == parsed.components.size();
-    if (!IsValidName(name, false)) {
+    if (!IsValidWindowsName(name, false)) {
       resolved.error = platform::kErrorInvalidName;
       return resolved;
     }
+    std::string utf8;
+    const bool convertible = Cp936ToUtf8(name, utf8);
     std::string hostName;
-    const bool found = FindHostName(resolved.host, name, hostName);
+    const bool found = convertible && names_.Find(resolved.host, utf8, hostName);
     if (!found && last) {
       // A name that is not there yet is made as it is written.
-      std::string utf8;
-      if (!Cp936ToUtf8(name, utf8)) {
+      if (!convertible) {
         resolved.error = platform::kErrorInvalidName;
         return resolved;
       }
@@ -595,7 +221,7 @@ WinError HostFileSystem::FindFirst(const char* pattern, FindData& first,
                                    std::unique_ptr<platform::DirectorySearch>& search) {
   search.reset();
   const std::string_view text(pattern);
-  if (TooLong(text))
+  if (TooLongForAnsiCalls(text))
     return platform::kErrorFilenameExcedRange;
   const std::size_t maskStart = LastNameStart(text, kSeparators);
   const std::string_view folderPart = text.substr(0, maskStart);
@@ -607,7 +233,7 @@ WinError HostFileSystem::FindFirst(const char* pattern, FindData& first,
     return platform::kErrorPathNotFound;
   if (mask.empty())
     return platform::kErrorFileNotFound;
-  if (!IsValidName(mask, true))
+  if (!IsValidWindowsName(mask, true))
     return platform::kErrorInvalidName;
   // FindFirstFileA reads "*.*" as "everything", names without a dot included.
   const std::string upperMask = ToUpperAscii(mask == "*.*" ? std::string_view("*") : mask);
@@ -676,8 +302,12 @@ WinError HostFileSystem::CopyFile(const char* from, const char* to, bool failIfE
     return platform::kErrorAccessDenied;
   const std::uint32_t attributes = HostAttributes(source.host, source.readOnlyDrive, false);
   const WinError copied = CopyHostFile(source.host, target.host);
-  if (copied != platform::kErrorSuccess)
+  if (copied != platform::kErrorSuccess) {
+    names_.Forget(target.host.parent_path());
     return copied;
+  }
+  if (!target.exists)
+    names_.Added(target.host.parent_path(), Utf8Name(target.host));
   // The copy takes the source's attributes and time, whatever it had been before.
   const fs::file_time_type written = fs::last_write_time(source.host, error);
   if (!error)
@@ -710,6 +340,8 @@ WinError HostFileSystem::ReplaceFile(const char* from, const char* to) {
       return platform::kErrorAccessDenied;
   }
   fs::rename(source.host, target.host, error);
+  names_.Forget(source.host.parent_path());
+  names_.Forget(target.host.parent_path());
   return error ? WinErrorFrom(error) : platform::kErrorSuccess;
 }
 
@@ -723,6 +355,7 @@ WinError HostFileSystem::DeleteFile(const char* path) {
     return platform::kErrorAccessDenied;
   std::error_code error;
   fs::remove(file.host, error);
+  names_.Forget(file.host.parent_path());
   return error ? WinErrorFrom(error) : platform::kErrorSuccess;
 }
 
@@ -736,7 +369,10 @@ WinError HostFileSystem::CreateDirectory(const char* path) {
     return platform::kErrorAccessDenied;
   std::error_code error;
   fs::create_directory(folder.host, error);
-  return error ? WinErrorFrom(error) : platform::kErrorSuccess;
+  if (error)
+    return WinErrorFrom(error);
+  names_.Added(folder.host.parent_path(), Utf8Name(folder.host));
+  return platform::kErrorSuccess;
 }
 
 WinError HostFileSystem::RemoveDirectory(const char* path) {
@@ -753,6 +389,8 @@ WinError HostFileSystem::RemoveDirectory(const char* path) {
   if (fs::directory_iterator(folder.host, error) != fs::directory_iterator())
     return platform::kErrorDirNotEmpty;
   fs::remove(folder.host, error);
+  names_.Forget(folder.host);
+  names_.Forget(folder.host.parent_path());
   return error ? WinErrorFrom(error) : platform::kErrorSuccess;
 }
 
@@ -825,12 +463,10 @@ std::unique_ptr<platform::TextStream> HostFileSystem::OpenText(const char* path,
   }
   if (error != platform::kErrorSuccess)
     return nullptr;
-  std::FILE* stream = OpenHostFile(file.host, write);
-  if (stream == nullptr) {
-    error = WinErrorFromErrno();
-    return nullptr;
-  }
-  return std::make_unique<HostTextStream>(stream, write);
+  std::unique_ptr<platform::TextStream> stream = OpenHostTextStream(file.host, write, error);
+  if (stream != nullptr && !file.exists)
+    names_.Added(file.host.parent_path(), Utf8Name(file.host));
+  return stream;
 }
 
 }  // namespace torvek::portable

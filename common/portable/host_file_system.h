@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "common/platform/file_system.h"
+#include "common/portable/host_name_index.h"
 
 namespace torvek::portable {
 
@@ -66,6 +67,7 @@ class HostFileSystem : public platform::FileSystem {
   std::map<char, Drive> drives_;
   std::string currentDirectory_;
   std::string tempDirectory_;
+  HostNameIndex names_;
 };
 
 // The C runtime's errno for a failed call's Win32 error, as _mkdir and fopen report it.

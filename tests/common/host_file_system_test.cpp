@@ -99,6 +99,29 @@ TEST_F(HostFiles, AnExactNameWinsOverOneInAnotherCase) {
   EXPECT_EQ(host, folder / "ACAD.RX");
 }
 
+// A folder's names are read once and kept: whatever changes the folder, through this class or
+// behind its back, shows at the next lookup in another case.
+TEST_F(HostFiles, NamesInAnotherCaseFollowEveryChangeOfTheirFolder) {
+  const char kNew[] = "C:\\Program Files\\Torvek\\NEW.CFG";
+  EXPECT_EQ(files_->GetAttributes(kNew), kInvalidAttributes);
+  ASSERT_EQ(files_->CopyFile("torvek\\acad.rx", "Torvek\\new.cfg", false), kErrorSuccess);
+  EXPECT_EQ(files_->GetAttributes(kNew), kAttributeArchive);
+  ASSERT_EQ(files_->ReplaceFile(kNew, "torvek\\Moved.cfg"), kErrorSuccess);
+  EXPECT_EQ(files_->GetAttributes(kNew), kInvalidAttributes);
+  ASSERT_EQ(files_->DeleteFile("torvek\\MOVED.CFG"), kErrorSuccess);
+  EXPECT_EQ(files_->GetAttributes("torvek\\moved.cfg"), kInvalidAttributes);
+  ASSERT_EQ(files_->CreateDirectory("torvek\\Sub"), kErrorSuccess);
+  EXPECT_EQ(files_->GetAttributes("torvek\\SUB"), kAttributeDirectory);
+  ASSERT_EQ(files_->RemoveDirectory("torvek\\sub"), kErrorSuccess);
+  EXPECT_EQ(files_->GetAttributes("torvek\\SUB"), kInvalidAttributes);
+
+  const fs::path late = root_ / "c" / "Program Files" / "Torvek" / "late.cfg";
+  HostWrite(late, "made by another program");
+  EXPECT_EQ(files_->GetAttributes("torvek\\LATE.CFG"), kAttributeArchive);
+  fs::remove(late);
+  EXPECT_EQ(files_->GetAttributes("torvek\\LATE.CFG"), kInvalidAttributes);
+}
+
 TEST_F(HostFiles, NamesAreUtf8OnTheHostAndATrailBackslashSplitsNothing) {
   // 乗 is 81 5C: were its trail byte a separator, the folder would be "\x81" and a file "".
   ASSERT_EQ(files_->CreateDirectory("C:\\乗"), kErrorSuccess);
