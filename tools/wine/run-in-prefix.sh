@@ -11,13 +11,15 @@ case $kind in
     exec env WINEPREFIX="$TORVEK_WINE32_PREFIX" wine "$@" ;;
   user)
     if [ -z "${TORVEK_WINE_USER_PREFIX:-}" ]; then exec wine "$@"; fi
-    # The user needs to read the program; the scratch folder is its own.
+    # The user may not enter the checkout: the program runs from a scratch folder of its own,
+    # which is also its working directory, with the locale wine-env.sh staged for it.
     dir=$(mktemp -d /tmp/torvek-user.XXXXXX)
     cp "$1" "$dir/" && chmod -R a+rwX "$dir"
     prog="$dir/$(basename "$1")"
     shift
+    cd "$dir" || exit 1
     runuser -u "$TORVEK_WINE_USER" -- env WINEPREFIX="$TORVEK_WINE_USER_PREFIX" \
-      LOCPATH="$LOCPATH" LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES" WINEDEBUG="$WINEDEBUG" \
+      LOCPATH="$TORVEK_WINE_USER_LOCPATH" LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES" WINEDEBUG="$WINEDEBUG" \
       DISPLAY="${DISPLAY:-}" HOME="/home/$TORVEK_WINE_USER" TORVEK_READONLY_ENFORCED=1 \
       wine "$prog" "$@"
     rc=$?

@@ -1,7 +1,7 @@
 # Sourced by the test and run commands: the Wine environment every Windows program of the kit
 # runs in. Everything lives below TORVEK_WINE_ROOT (default build/wine): the private zh_CN
 # locale, the prefixes and the X display's socket directory, so nothing outside the build
-# tree is touched.
+# tree is touched, but for the unprivileged user's home (below).
 #
 #   torvek_wine_prepare   make the locale and the prefixes that are missing
 #   torvek_wine_start     start Xvfb (when there is no display) and a persistent wineserver
@@ -12,7 +12,10 @@
 #                           Wow6432Node, as SetUp does on every machine it meets
 #   $TORVEK_WINE32_PREFIX   32-bit Windows (WINEARCH=win32): registry paths read as written
 #   $TORVEK_WINE_USER_PREFIX  owned by the unprivileged $TORVEK_WINE_USER, only when we are
-#                           root: as root Wine ignores the read-only attribute
+#                           root: as root Wine ignores the read-only attribute. That user may
+#                           not be able to enter the checkout (below /root, or a mode-700
+#                           folder), so what its Wine reads lives in its own home: the prefix,
+#                           a copy of the locale ($TORVEK_WINE_USER_LOCPATH) and the settings.
 
 torvek_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export TORVEK_WINE_ROOT=${TORVEK_WINE_ROOT:-$torvek_repo/build/wine}
@@ -26,8 +29,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export TORVEK_WINE_USER=${TORVEK_WINE_USER:-torvekwine}
 if [ "$(id -u)" = 0 ]; then
   export TORVEK_WINE_USER_PREFIX=/home/$TORVEK_WINE_USER/torvek-prefix
+  export TORVEK_WINE_USER_LOCPATH=/home/$TORVEK_WINE_USER/torvek-locale
 else
-  unset TORVEK_WINE_USER_PREFIX
+  unset TORVEK_WINE_USER_PREFIX TORVEK_WINE_USER_LOCPATH
 fi
 
 # Settings every prefix gets: SimSun and its relatives drawn with WenQuanYi Micro Hei, and no
@@ -54,19 +58,35 @@ torvek_wine_make_prefix() {
   [ -f "$prefix/.torvek-ready" ] && return 0
   rm -rf "$prefix"
   local settings=$TORVEK_WINE_ROOT/settings-$arch-${user:-root}.reg
+  if [ -n "$user" ]; then settings=$(dirname "$prefix")/torvek-settings-$arch.reg; fi
+  mkdir -p "$(dirname "$prefix")"
   # regedit reads a REGEDIT4 file in the ANSI code page: code page 936 here.
   torvek_wine_settings_reg | iconv -f UTF-8 -t CP936 >"$settings"
   local run=(env WINEPREFIX="$prefix" WINEARCH="$arch")
   if [ -n "$user" ]; then
-    mkdir -p "$(dirname "$prefix")"
     chown "$user" "$(dirname "$prefix")" "$settings"
-    run=(runuser -u "$user" -- env WINEPREFIX="$prefix" WINEARCH="$arch" LOCPATH="$LOCPATH"
-      LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES" WINEDEBUG="$WINEDEBUG" HOME="/home/$user")
+    run=(runuser -u "$user" -- env WINEPREFIX="$prefix" WINEARCH="$arch"
+      LOCPATH="$TORVEK_WINE_USER_LOCPATH" LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES"
+      WINEDEBUG="$WINEDEBUG" HOME="/home/$user")
   fi
   "${run[@]}" wineboot -i >/dev/null 2>&1 || { echo "wineboot failed for $prefix" >&2; return 1; }
   "${run[@]}" wine regedit /S "$settings" >/dev/null 2>&1
   "${run[@]}" wineserver -w
   touch "$prefix/.torvek-ready"
+}
+
+# The unprivileged user's copy of the locale, made whole beside the old one and then put in its
+# place, so that another checkout's run never finds half of it.
+torvek_wine_stage_locale() {
+  local staged=$TORVEK_WINE_USER_LOCPATH
+  if [ -d "$staged/zh_CN.UTF-8" ] && diff -rq "$LOCPATH" "$staged" >/dev/null 2>&1; then
+    return 0
+  fi
+  local fresh
+  fresh=$(mktemp -d "$staged.XXXXXX") || return 1
+  cp -R "$LOCPATH/." "$fresh/" && chmod -R a+rX "$fresh" || { rm -rf "$fresh"; return 1; }
+  rm -rf "$staged"
+  mv "$fresh" "$staged"
 }
 
 torvek_wine_prepare() {
@@ -82,6 +102,7 @@ torvek_wine_prepare() {
   torvek_wine_make_prefix "$TORVEK_WINE32_PREFIX" win32 & pids+=($!)
   if [ -n "${TORVEK_WINE_USER_PREFIX:-}" ]; then
     id -u "$TORVEK_WINE_USER" >/dev/null 2>&1 || useradd -m "$TORVEK_WINE_USER"
+    torvek_wine_stage_locale || return 1
     torvek_wine_make_prefix "$TORVEK_WINE_USER_PREFIX" win64 "$TORVEK_WINE_USER" & pids+=($!)
   fi
   local failed=0
@@ -109,8 +130,8 @@ torvek_wine_start() {
   WINEPREFIX=$TORVEK_WINE32_PREFIX wineserver -p >/dev/null 2>&1
   WINEPREFIX=$TORVEK_WINE32_PREFIX wine cmd /c exit </dev/null >/dev/null 2>&1
   if [ -n "${TORVEK_WINE_USER_PREFIX:-}" ]; then
-    runuser -u "$TORVEK_WINE_USER" -- env WINEPREFIX="$TORVEK_WINE_USER_PREFIX" LOCPATH="$LOCPATH" \
-      LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES" WINEDEBUG="$WINEDEBUG" \
+    runuser -u "$TORVEK_WINE_USER" -- env WINEPREFIX="$TORVEK_WINE_USER_PREFIX" \
+      LOCPATH="$TORVEK_WINE_USER_LOCPATH" LANG="$LANG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES" WINEDEBUG="$WINEDEBUG" \
       HOME="/home/$TORVEK_WINE_USER" sh -c 'wineserver -p; wine cmd /c exit' \
       </dev/null >/dev/null 2>&1
   fi
