@@ -1,33 +1,48 @@
-// The headless host: dialogs run with their controls in memory, and a script attached before
-// DoModal acts as the user. A test reads what the user saw through Inspect steps, through the
-// message boxes shown, and through the last dialog that closed. Whatever a user could not have
-// done, and a script that runs out while a dialog is still open, is recorded as a fault; a
-// test checks that there are none.
+// The headless host: dialogs run with their controls in memory, and a HeadlessUser stands in
+// for the person at the screen, acting on the dialog on top one input at a time and answering
+// the message boxes. What the host itself cannot model is recorded as a fault, and the dialog
+// that closed last can still be read.
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/dialog/dialog_host.h"
-#include "common/dialog/user_script.h"
 #include "common/portable/headless_window.h"
-#include "common/portable/scripted_message_boxes.h"
 
 namespace torvek::portable {
+
+// A message box as the headless host shows it.
+struct HeadlessMessageBox {
+  platform::WindowRef owner = 0;
+  std::string text;
+  std::string caption;
+  platform::MessageBoxButtons buttons = platform::MessageBoxButtons::kOk;
+  platform::MessageBoxIcon icon = platform::MessageBoxIcon::kNone;
+};
+
+class HeadlessUser {
+ public:
+  virtual ~HeadlessUser() = default;
+  // The innermost running dialog waits for input: one act on it, or a look at it. False when
+  // the user has nothing more to do; the host then ends the dialog as a failed run (-1).
+  virtual bool Act(HeadlessWindow& window) = 0;
+  // A message box is up over `top`, the innermost running dialog (null when none runs): the
+  // button pressed, kFailed when none is.
+  virtual platform::MessageBoxAnswer Answer(HeadlessWindow* top, const HeadlessMessageBox& box) = 0;
+};
 
 class HeadlessDialogHost : public dialog::DialogHost {
  public:
   HeadlessDialogHost();
   ~HeadlessDialogHost() override;
 
-  // Appends the script's steps to those still waiting.
-  void Attach(const dialog::UserScript& script);
-  std::size_t StepsLeft() const { return steps_.size(); }
+  // Null, as at the start: nobody acts, so a dialog ends at once as a failed run and a message
+  // box answers kFailed.
+  void SetUser(HeadlessUser* user) { user_ = user; }
+  // What the host could not model or do.
   const std::vector<std::string>& Faults() const { return faults_; }
-  // Every message box shown, with its owner, buttons, icon and the answer it got.
-  const std::vector<ShownMessageBox>& MessageBoxesShown() const { return boxes_.shown; }
   // The dialog that closed last, as it looked when it closed; null before any has.
   HeadlessWindow* LastClosed() { return lastClosed_.get(); }
   SystemPalette& Palette() { return palette_; }
@@ -39,28 +54,23 @@ class HeadlessDialogHost : public dialog::DialogHost {
   }
 
  private:
-  // Message boxes answered by the script's next Answer step.
-  class ScriptedBoxes : public platform::MessageBoxes {
+  // Message boxes, answered by the user.
+  class UserBoxes : public platform::MessageBoxes {
    public:
-    explicit ScriptedBoxes(HeadlessDialogHost& host) : host_(host) {}
+    explicit UserBoxes(HeadlessDialogHost& host) : host_(host) {}
     platform::MessageBoxAnswer Show(platform::WindowRef owner, const char* text,
                                     const char* caption, platform::MessageBoxButtons buttons,
                                     platform::MessageBoxIcon icon) override;
-    std::vector<ShownMessageBox> shown;
 
    private:
     HeadlessDialogHost& host_;
   };
 
-  void Perform(HeadlessWindow& window, const dialog::UserStep& step);
-  void Idle(HeadlessWindow& window, int milliseconds);
-  void Fault(std::string text) { faults_.push_back(std::move(text)); }
-
-  std::deque<dialog::UserStep> steps_;
+  HeadlessUser* user_ = nullptr;
   std::vector<std::string> faults_;
   std::vector<HeadlessWindow*> running_;
   std::unique_ptr<HeadlessWindow> lastClosed_;
-  ScriptedBoxes boxes_;
+  UserBoxes boxes_;
   SystemPalette palette_;
   platform::WindowRef nextRef_ = 0x10000;
 };

@@ -1,8 +1,8 @@
 // A dialog run by the headless host: its controls in memory, built from the template, with the
 // behaviour of the real dialog manager where a user or a page can see it (which notification
 // a click sends, where Enter goes, what a single-line edit box says when its text is set).
-// It is the dialog's DialogWindow while it runs and the test's DialogView throughout; after it
-// has closed it still shows what the user last saw.
+// It is the dialog's DialogWindow while it runs and its DialogView throughout; after it has
+// closed it still shows what the user last saw. The input it takes is in headless_input.cpp.
 #pragma once
 
 #include <memory>
@@ -16,6 +16,18 @@
 #include "common/portable/headless_control.h"
 
 namespace torvek::portable {
+
+// Why input did not reach a control. As on a screen, a control that is not there, hidden or
+// disabled takes none, and a control takes only the input of its kind.
+enum class InputRefusal {
+  kTaken,  // the input reached the control
+  kNoControl,
+  kHidden,
+  kDisabled,
+  kTakesNoTyping,
+  kNotAListBox,
+  kNoSuchRow,
+};
 
 // The system colours the headless host shows: those of Wine 8's default scheme.
 struct SystemPalette {
@@ -45,10 +57,11 @@ class HeadlessWindow : public dialog::DialogWindow, public dialog::DialogView {
   // The message loop's idle time: taken-over controls that asked for a paint get it.
   void PaintInvalid();
 
-  // The user. False, with what made it impossible, when no user could have done it.
-  bool Click(int id, std::string& fault);
-  bool Type(int id, std::string_view text, std::string& fault);
-  bool Select(int id, int row, std::string& fault);
+  // Input, as the mouse and the keyboard bring it: a click on the control, typing into it (all
+  // of its text selected first), a click on a row of a list box, and the keys.
+  InputRefusal Click(int id);
+  InputRefusal Type(int id, std::string_view text);
+  InputRefusal Select(int id, int row);
   void PressEnter();
   void PressEscape();
   void CloseBox();
@@ -100,7 +113,7 @@ class HeadlessWindow : public dialog::DialogWindow, public dialog::DialogView {
  private:
   HeadlessControl* Find(int id);
   const HeadlessControl* Find(int id) const;
-  bool Usable(const HeadlessControl* control, int id, std::string& fault) const;
+  InputRefusal Usable(const HeadlessControl* control) const;
   void Notify(int id, std::uint16_t code);
   void ClickButton(HeadlessControl& button);
   void CheckRadio(const HeadlessControl& chosen);

@@ -7,6 +7,8 @@
 
 namespace torvek::setup {
 
+static_assert(kIdCheckRelease.size() == acad::kReleaseCount, "one check box per release");
+
 ReleasePage::ReleasePage(dialog::DialogHost& host, InstallOptions& options,
                          const acad::AcadInstallTable& table)
     : WizardPage(host, kReleaseTemplate), options_(options), table_(table) {

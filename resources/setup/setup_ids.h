@@ -7,8 +7,6 @@
 #include <array>
 #include <cstdint>
 
-#include "installer/acad/acad_release.h"
-
 namespace torvek::setup {
 
 inline constexpr int kIdDialogLicence = 136;
@@ -26,9 +24,9 @@ inline constexpr int kIdButtonNextScreen = 1015;
 inline constexpr int kIdRadioDisagree = 1008;
 inline constexpr int kIdRadioAgree = 1009;
 
-// Release page: one check box per release index. The ids are not in release order.
-inline constexpr std::array<int, acad::kReleaseCount> kIdCheckRelease = {
-    1021, 1022, 1023, 1024, 1025, 1018, 1019, 1020, 1027, 1026, 1028, 1029, 1030, 1031};
+// Release page: one check box per release index, 2000 to 2015. The ids are not in release order.
+inline constexpr std::array kIdCheckRelease = {1021, 1022, 1023, 1024, 1025, 1018, 1019,
+                                               1020, 1027, 1026, 1028, 1029, 1030, 1031};
 
 // Folder page.
 inline constexpr int kIdEditFolder = 1000;

@@ -12,7 +12,7 @@
 namespace torvek::acad {
 namespace {
 
-using Operation = portable::FaultyFileSystem::Operation;
+using Operation = torvek::testing::FaultyFileSystem::Operation;
 using testing::Choose;
 
 constexpr char kLocation[] = "C:\\Program Files (x86)\\AutoCAD 2009";

@@ -9,14 +9,15 @@
 #include <random>
 #include <string>
 
-#include "common/portable/faulty_file_system.h"
 #include "common/portable/host_file_system.h"
+#include "common/testing/faulty_file_system.h"
 
 namespace torvek::portable {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace platform;
+using torvek::testing::FaultyFileSystem;
 using Operation = FaultyFileSystem::Operation;
 
 fs::path U8(const char8_t* name) {
@@ -91,7 +92,8 @@ TEST_F(HostFiles, AnExactNameWinsOverOneInAnotherCase) {
   const fs::path folder = root_ / "c" / "Program Files" / "Torvek";
   HostWrite(folder / "acad.rx", "lower");
   // Only a host that tells names apart by case can hold both spellings (Linux, not Windows).
-  if (HostRead(folder / "ACAD.RX") == "lower") GTEST_SKIP() << "the host ignores case";
+  if (HostRead(folder / "ACAD.RX") == "lower")
+    GTEST_SKIP() << "the host ignores case";
   fs::path host;
   ASSERT_TRUE(files_->HostPath("C:\\Program Files\\Torvek\\acad.rx", host));
   EXPECT_EQ(host, folder / "acad.rx");

@@ -6,7 +6,7 @@
 #include "common/clear_read_only.h"
 #include "common/platform/manual_reset_event.h"
 #include "common/portable/embedded_resources.h"
-#include "common/portable/scripted_message_boxes.h"
+#include "common/testing/scripted_message_boxes.h"
 
 namespace torvek {
 namespace {
@@ -16,7 +16,7 @@ using platform::MessageBoxButtons;
 using platform::MessageBoxIcon;
 
 TEST(ScriptedMessageBoxes, AnswersInOrderAndFailsWhenTheScriptRunsOut) {
-  portable::ScriptedMessageBoxes boxes;
+  torvek::testing::ScriptedMessageBoxes boxes;
   boxes.Answer(MessageBoxAnswer::kRetry);
   EXPECT_EQ(
       boxes.Show(7, "text", "caption", MessageBoxButtons::kAbortRetryIgnore, MessageBoxIcon::kNone),

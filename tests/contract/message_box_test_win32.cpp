@@ -5,8 +5,8 @@
 
 #include <thread>
 
+#include "common/testing/window_automation.h"
 #include "common/win32/win32_message_boxes.h"
-#include "common/win32/window_automation.h"
 
 namespace torvek {
 namespace {
@@ -33,8 +33,9 @@ TEST(Win32MessageBoxes, ReturnsTheButtonThatWasPressed) {
         Press{kIdIgnore, MessageBoxAnswer::kIgnore}}) {
     std::u16string shown;
     bool answered = false;
-    std::thread user(
-        [&] { answered = win32::AnswerMessageBox("Torvek安装", press.button, 10000, shown); });
+    std::thread user([&] {
+      answered = torvek::testing::AnswerMessageBox("Torvek安装", press.button, 10000, shown);
+    });
     const MessageBoxAnswer answer =
         boxes->Show(0, "无法复制文件 C:\\乗\\TORVEK2008.ARX", "Torvek安装",
                     MessageBoxButtons::kAbortRetryIgnore, MessageBoxIcon::kNone);
@@ -46,13 +47,13 @@ TEST(Win32MessageBoxes, ReturnsTheButtonThatWasPressed) {
   }
 
   std::u16string shown;
-  std::thread user([&] { win32::AnswerMessageBox("The folder:", kIdNo, 10000, shown); });
+  std::thread user([&] { torvek::testing::AnswerMessageBox("The folder:", kIdNo, 10000, shown); });
   EXPECT_EQ(
       boxes->Show(0, "创建?", "The folder:", MessageBoxButtons::kYesNo, MessageBoxIcon::kQuestion),
       MessageBoxAnswer::kNo);
   user.join();
 
-  std::thread closer([&] { win32::AnswerMessageBox("完成", kIdOk, 10000, shown); });
+  std::thread closer([&] { torvek::testing::AnswerMessageBox("完成", kIdOk, 10000, shown); });
   EXPECT_EQ(boxes->Show(0, "安装完成", "完成", MessageBoxButtons::kOk, MessageBoxIcon::kNone),
             MessageBoxAnswer::kOk);
   closer.join();

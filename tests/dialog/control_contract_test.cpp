@@ -14,6 +14,7 @@ namespace torvek::dialogtest {
 namespace {
 
 using namespace dialog;
+using torvek::testing::UserScript;
 
 constexpr int kIdProgress = 1201;
 constexpr int kIdList = 1202;

@@ -14,12 +14,12 @@ using dialog::BackgroundMode;
 using dialog::ControlColours;
 using dialog::DialogView;
 using dialog::kIdOk;
-using dialog::UserScript;
 using platform::Colour;
 using platform::MessageBoxAnswer;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using torvek::testing::UserScript;
 
 class DialogBehaviour : public ::testing::Test {
  protected:
@@ -206,7 +206,7 @@ TEST_F(DialogBehaviour, ItsMessageBoxesAreOwnedByItAndAnswerAsTheUserChose) {
   EXPECT_EQ(dialog_->lastAnswer, MessageBoxAnswer::kYes);
   const auto seen = under_->MessageBoxesSeen();
   ASSERT_EQ(seen.size(), 2u);
-  for (const dialog::SeenMessageBox& box : seen) {
+  for (const torvek::testing::SeenMessageBox& box : seen) {
     EXPECT_EQ(box.caption, kAskCaption);
     EXPECT_EQ(box.text, "要继续吗？");
     EXPECT_EQ(box.owner, dialogWindow);

@@ -7,14 +7,14 @@
 #include <cstdlib>
 #include <thread>
 
-#include "common/win32/screenshot.h"
-#include "common/win32/window_driver.h"
+#include "common/testing/screenshot.h"
+#include "common/testing/window_driver.h"
 #include "tests/dialog/test_dialog.h"
 
 namespace torvek::dialogtest {
 namespace {
 
-using namespace win32;
+using namespace torvek::testing;
 using platform::MessageBoxAnswer;
 
 constexpr std::uint32_t kWaitMs = 20000;

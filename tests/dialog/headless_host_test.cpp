@@ -9,6 +9,7 @@
 
 #include "common/dialog/list_box.h"
 #include "common/portable/headless_dialog_host.h"
+#include "common/testing/headless_user.h"
 #include "tests/dialog/test_dialog.h"
 
 namespace torvek::dialogtest {
@@ -19,26 +20,35 @@ using platform::MessageBoxAnswer;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using torvek::testing::HeadlessScriptedUser;
+using torvek::testing::UserScript;
 
 TEST(HeadlessHost, AScriptThatRunsOutEndsTheDialogAsAFailedRun) {
   portable::HeadlessDialogHost host;
+  HeadlessScriptedUser user(host);
   TestDialog dialog(host);
-  host.Attach(UserScript().Click(kIdRadioDisagree));
+  user.Attach(UserScript().Click(kIdRadioDisagree));
   EXPECT_EQ(dialog.DoModal(), -1);
-  ASSERT_EQ(host.Faults().size(), 1u);
-  EXPECT_THAT(host.Faults()[0], HasSubstr("script ended"));
+  EXPECT_THAT(user.Faults(), ElementsAre(HasSubstr("script ended")));
   // What the user last saw is still there to read.
   ASSERT_NE(host.LastClosed(), nullptr);
   EXPECT_EQ(host.LastClosed()->Title(), kTitle);
   EXPECT_EQ(host.LastClosed()->CheckState(kIdRadioDisagree), 1);
   EXPECT_EQ(host.LastClosed()->Icon(), kIconId);
+
+  // With nobody at the screen a dialog ends at once, as a failed run, and the host says why.
+  portable::HeadlessDialogHost empty;
+  TestDialog alone(empty);
+  EXPECT_EQ(alone.DoModal(), -1);
+  EXPECT_THAT(empty.Faults(), ElementsAre(HasSubstr("nobody acts")));
 }
 
 TEST(HeadlessHost, MessageBoxesNeedAnAnswerTheyOffer) {
   portable::HeadlessDialogHost host;
+  HeadlessScriptedUser user(host);
   TestDialog dialog(host);
   // An answer the box has no button for, a click while a box is up, an answer with no box.
-  host.Attach(UserScript()
+  user.Attach(UserScript()
                   .Click(kIdButtonAsk)
                   .Answer(MessageBoxAnswer::kOk)
                   .Click(kIdButtonAsk)
@@ -46,13 +56,13 @@ TEST(HeadlessHost, MessageBoxesNeedAnAnswerTheyOffer) {
                   .Answer(MessageBoxAnswer::kYes)
                   .PressEscape());
   EXPECT_EQ(dialog.DoModal(), kIdCancel);
-  EXPECT_THAT(host.Faults(),
+  EXPECT_THAT(user.Faults(),
               ElementsAre(HasSubstr("no button for the answer"), HasSubstr("not answered"),
                           HasSubstr("no message box is showing")));
-  ASSERT_EQ(host.MessageBoxesShown().size(), 2u);
-  EXPECT_EQ(host.MessageBoxesShown()[0].answer, MessageBoxAnswer::kFailed);
-  EXPECT_EQ(host.MessageBoxesShown()[0].buttons, platform::MessageBoxButtons::kYesNo);
-  EXPECT_EQ(host.MessageBoxesShown()[0].icon, platform::MessageBoxIcon::kQuestion);
+  ASSERT_EQ(user.MessageBoxesShown().size(), 2u);
+  EXPECT_EQ(user.MessageBoxesShown()[0].answer, MessageBoxAnswer::kFailed);
+  EXPECT_EQ(user.MessageBoxesShown()[0].buttons, platform::MessageBoxButtons::kYesNo);
+  EXPECT_EQ(user.MessageBoxesShown()[0].icon, platform::MessageBoxIcon::kQuestion);
   EXPECT_EQ(dialog.lastAnswer, MessageBoxAnswer::kFailed);
 }
 
@@ -72,13 +82,14 @@ TEST(HeadlessHost, RefusesWhatItDoesNotModelRatherThanGuess) {
   EXPECT_THAT(host.Faults()[0], HasSubstr("does not model the list box"));
 
   portable::HeadlessDialogHost other;
+  HeadlessScriptedUser user(other);
   TestDialog dialog(other);
-  other.Attach(UserScript()
-                   .Inspect([&](DialogView&) {
-                     constexpr std::uint32_t kEmLimitText = 0xC5;
-                     dialog.SendItemMessage(kIdEditName, kEmLimitText, 10);
-                   })
-                   .PressEscape());
+  user.Attach(UserScript()
+                  .Inspect([&](DialogView&) {
+                    constexpr std::uint32_t kEmLimitText = 0xC5;
+                    dialog.SendItemMessage(kIdEditName, kEmLimitText, 10);
+                  })
+                  .PressEscape());
   dialog.DoModal();
   EXPECT_THAT(other.Faults(), ElementsAre(HasSubstr("does not model message 197")));
 }
@@ -102,15 +113,16 @@ class OuterDialog : public TestDialog {
 
 TEST(HeadlessHost, NestedDialogsTakeTheStepsWhileTheyAreOnTop) {
   portable::HeadlessDialogHost host;
+  HeadlessScriptedUser user(host);
   OuterDialog outer(host);
-  host.Attach(UserScript()
+  user.Attach(UserScript()
                   .Click(kIdButtonRecolour)
                   .Type(kIdEditName, "内")
                   .PressEscape()
                   .Inspect([](DialogView& view) { EXPECT_EQ(view.CheckState(kIdRadioAgree), 1); })
                   .PressEnter());
   EXPECT_EQ(outer.DoModal(), kIdOk);
-  EXPECT_THAT(host.Faults(), IsEmpty());
+  EXPECT_THAT(user.Faults(), IsEmpty());
   EXPECT_EQ(outer.innerResult, kIdCancel);
   EXPECT_EQ(outer.innerName, "C:\\Program Files") << "cancelled, so never pulled";
   EXPECT_EQ(outer.nameChanges, 1) << "the typing went to the inner dialog";
@@ -118,9 +130,10 @@ TEST(HeadlessHost, NestedDialogsTakeTheStepsWhileTheyAreOnTop) {
 
 TEST(HeadlessHost, ControlsInvalidatedByAnotherThreadArePaintedWhenTheLoopIdles) {
   portable::HeadlessDialogHost host;
+  HeadlessScriptedUser user(host);
   TestDialog dialog(host);
   std::thread worker;
-  host.Attach(
+  user.Attach(
       UserScript()
           .Inspect([&](DialogView&) { worker = std::thread([&] { dialog.swatch.Swap(); }); })
           .Inspect([&](DialogView&) { worker.join(); })
@@ -132,7 +145,7 @@ TEST(HeadlessHost, ControlsInvalidatedByAnotherThreadArePaintedWhenTheLoopIdles)
           })
           .PressEscape());
   dialog.DoModal();
-  EXPECT_THAT(host.Faults(), IsEmpty());
+  EXPECT_THAT(user.Faults(), IsEmpty());
 }
 
 TEST(HeadlessHost, ADialogThatIsNotRunningAnswersEveryItemOperationWithFailure) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/dialog/dialog.h"
-#include "common/dialog/user_script.h"
+#include "common/testing/user_script.h"
 
 namespace torvek::dialogtest {
 
@@ -20,9 +20,9 @@ class HostUnderTest {
 
   virtual dialog::DialogHost& Host() = 0;
   // Runs `dialog` modally while `script` acts as its user; the dialog's result.
-  virtual int Run(dialog::Dialog& dialog, const dialog::UserScript& script) = 0;
+  virtual int Run(dialog::Dialog& dialog, const torvek::testing::UserScript& script) = 0;
   virtual std::vector<std::string> Faults() = 0;
-  virtual std::vector<dialog::SeenMessageBox> MessageBoxesSeen() = 0;
+  virtual std::vector<torvek::testing::SeenMessageBox> MessageBoxesSeen() = 0;
   virtual bool RealWindows() const = 0;
 };
 

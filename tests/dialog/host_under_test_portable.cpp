@@ -1,4 +1,5 @@
 #include "common/portable/headless_dialog_host.h"
+#include "common/testing/headless_user.h"
 #include "tests/dialog/host_under_test.h"
 
 namespace torvek::dialogtest {
@@ -9,24 +10,24 @@ class HeadlessUnderTest : public HostUnderTest {
  public:
   dialog::DialogHost& Host() override { return host_; }
 
-  int Run(dialog::Dialog& dialog, const dialog::UserScript& script) override {
-    host_.Attach(script);
+  int Run(dialog::Dialog& dialog, const torvek::testing::UserScript& script) override {
+    user_.Attach(script);
     const int result = dialog.DoModal();
-    if (host_.StepsLeft() != 0)
-      leftOver_ = host_.StepsLeft();
+    if (user_.StepsLeft() != 0)
+      leftOver_ = user_.StepsLeft();
     return result;
   }
 
   std::vector<std::string> Faults() override {
-    std::vector<std::string> faults = host_.Faults();
+    std::vector<std::string> faults = user_.Faults();
     if (leftOver_ != 0)
       faults.push_back(std::to_string(leftOver_) + " steps were left when the dialog closed");
     return faults;
   }
 
-  std::vector<dialog::SeenMessageBox> MessageBoxesSeen() override {
-    std::vector<dialog::SeenMessageBox> seen;
-    for (const portable::ShownMessageBox& box : host_.MessageBoxesShown())
+  std::vector<torvek::testing::SeenMessageBox> MessageBoxesSeen() override {
+    std::vector<torvek::testing::SeenMessageBox> seen;
+    for (const torvek::testing::ShownMessageBox& box : user_.MessageBoxesShown())
       seen.push_back({box.owner, box.caption, box.text, box.answer});
     return seen;
   }
@@ -35,6 +36,7 @@ class HeadlessUnderTest : public HostUnderTest {
 
  private:
   portable::HeadlessDialogHost host_;
+  torvek::testing::HeadlessScriptedUser user_{host_};
   std::size_t leftOver_ = 0;
 };
 

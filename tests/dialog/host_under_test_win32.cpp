@@ -1,6 +1,6 @@
+#include "common/testing/win32_scripted_user.h"
 #include "common/win32/win32_dialog_host.h"
 #include "common/win32/win32_message_boxes.h"
-#include "common/win32/win32_scripted_user.h"
 #include "tests/dialog/host_under_test.h"
 
 namespace torvek::dialogtest {
@@ -13,8 +13,8 @@ class Win32UnderTest : public HostUnderTest {
 
   dialog::DialogHost& Host() override { return *host_; }
 
-  int Run(dialog::Dialog& dialog, const dialog::UserScript& script) override {
-    win32::ScriptedUser user(script);
+  int Run(dialog::Dialog& dialog, const torvek::testing::UserScript& script) override {
+    torvek::testing::Win32ScriptedUser user(script);
     user.Start();
     const int result = dialog.DoModal();
     user.Finish();
@@ -24,14 +24,14 @@ class Win32UnderTest : public HostUnderTest {
   }
 
   std::vector<std::string> Faults() override { return faults_; }
-  std::vector<dialog::SeenMessageBox> MessageBoxesSeen() override { return seen_; }
+  std::vector<torvek::testing::SeenMessageBox> MessageBoxesSeen() override { return seen_; }
   bool RealWindows() const override { return true; }
 
  private:
   std::unique_ptr<platform::MessageBoxes> boxes_;
   std::unique_ptr<dialog::DialogHost> host_;
   std::vector<std::string> faults_;
-  std::vector<dialog::SeenMessageBox> seen_;
+  std::vector<torvek::testing::SeenMessageBox> seen_;
 };
 
 }  // namespace

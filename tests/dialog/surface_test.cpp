@@ -8,8 +8,8 @@
 #define STBI_ONLY_PNG
 #include <stb_image.h>
 
-#include "common/dialog/png_image.h"
 #include "common/platform/surface.h"
+#include "common/testing/png_image.h"
 
 namespace torvek::dialogtest {
 namespace {
@@ -63,7 +63,7 @@ TEST(PngImage, ReadsBackPixelForPixelAcrossSeveralDeflateBlocks) {
                             static_cast<std::uint8_t>(x ^ y)));
   }
   std::vector<std::uint8_t> png;
-  ASSERT_TRUE(dialog::EncodePng(surface, png));
+  ASSERT_TRUE(torvek::testing::EncodePng(surface, png));
   int width = 0;
   int height = 0;
   int channels = 0;
@@ -82,7 +82,7 @@ TEST(PngImage, ReadsBackPixelForPixelAcrossSeveralDeflateBlocks) {
   }
   stbi_image_free(pixels);
   EXPECT_EQ(wrong, 0);
-  EXPECT_FALSE(dialog::EncodePng(MemorySurface(0, 0), png));
+  EXPECT_FALSE(torvek::testing::EncodePng(MemorySurface(0, 0), png));
 }
 
 }  // namespace

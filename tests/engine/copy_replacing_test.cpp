@@ -10,7 +10,7 @@
 namespace torvek {
 namespace {
 
-using Operation = portable::FaultyFileSystem::Operation;
+using Operation = torvek::testing::FaultyFileSystem::Operation;
 
 constexpr char kFrom[] = "D:\\Kit\\TORVEK.CFG";
 constexpr char kTo[] = "C:\\Product\\TORVEK.CFG";

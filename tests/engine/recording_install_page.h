@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "common/portable/scripted_message_boxes.h"
+#include "common/testing/scripted_message_boxes.h"
 #include "installer/engine/install_page.h"
 
 namespace torvek::engine::testing {
@@ -43,7 +43,7 @@ class RecordingInstallPage : public InstallPage {
 
   static constexpr platform::WindowRef kPageWindow = 0x1420;
   RecordingProgress progress;
-  portable::ScriptedMessageBoxes questions;
+  torvek::testing::ScriptedMessageBoxes questions;
   int cancelled = 0;
 };
 

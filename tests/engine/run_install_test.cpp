@@ -11,7 +11,7 @@ namespace torvek::engine {
 namespace {
 
 using platform::MessageBoxAnswer;
-using Operation = portable::FaultyFileSystem::Operation;
+using Operation = torvek::testing::FaultyFileSystem::Operation;
 
 constexpr char kProduct[] = "C:\\Program Files\\Torvek结构工具箱";
 constexpr char kLibrary[] = "C:\\Program Files\\Torvek结构工具箱\\Torvek扩展绘图库";
@@ -169,7 +169,7 @@ TEST_F(RunInstallTest, AbortStopsTheInstallationAndPutsTheUsersFilesBack) {
   EXPECT_FALSE(Install());
 
   ASSERT_EQ(page_.questions.Shown().size(), 1u);
-  const portable::ShownMessageBox& question = page_.questions.Shown()[0];
+  const torvek::testing::ShownMessageBox& question = page_.questions.Shown()[0];
   EXPECT_EQ(question.text, "拷贝文件 " + std::string(kProduct) +
                                "\\TORVEK2008.ARX 失败，请确认AutoCAD已关闭或文件权限开放 !");
   EXPECT_EQ(question.caption, "Torvek安装");

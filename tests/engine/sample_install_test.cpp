@@ -10,9 +10,9 @@
 
 #include "installer/engine/run_install.h"
 #include "tests/engine/recording_install_page.h"
-#include "tests/engine/tree_description.h"
 #include "tests/support/source_file.h"
 #include "tests/support/test_machine.h"
+#include "tests/support/tree_description.h"
 
 namespace torvek::engine {
 namespace {

@@ -81,7 +81,7 @@ std::string CanonicalReg(portable::MemoryRegistry& from, const std::vector<std::
 
 TestMachine::TestMachine(portable::RegistryView view)
     : backend_(MakeMachineBackend(view)),
-      faulty_(std::make_unique<portable::FaultyFileSystem>(backend_->Files())) {}
+      faulty_(std::make_unique<torvek::testing::FaultyFileSystem>(backend_->Files())) {}
 
 TestMachine::~TestMachine() = default;
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/portable/faulty_file_system.h"
 #include "common/portable/memory_registry.h"
+#include "common/testing/faulty_file_system.h"
 
 namespace torvek::testing {
 
@@ -54,7 +54,7 @@ class TestMachine {
   // What the code under test is handed.
   platform::FileSystem& files() { return *faulty_; }
   platform::Registry& registry() { return backend_->Registry(); }
-  portable::FaultyFileSystem& faults() { return *faulty_; }
+  torvek::testing::FaultyFileSystem& faults() { return *faulty_; }
 
   bool Real() const { return backend_->Real(); }
   // Whether a read-only file refuses to be written (not so for Wine run as root).
@@ -89,7 +89,7 @@ class TestMachine {
 
  private:
   std::unique_ptr<MachineBackend> backend_;
-  std::unique_ptr<portable::FaultyFileSystem> faulty_;
+  std::unique_ptr<torvek::testing::FaultyFileSystem> faulty_;
 };
 
 // A key path with HKEY_LOCAL_MACHINE's "Software" spelt as Windows spells it ("SOFTWARE"), as

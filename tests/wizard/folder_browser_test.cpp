@@ -14,10 +14,10 @@ using dialog::kIdCancel;
 using dialog::kIdFolderEdit;
 using dialog::kIdFolderStatus;
 using dialog::kIdOk;
-using dialog::UserScript;
 using platform::MessageBoxAnswer;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using torvek::testing::UserScript;
 
 constexpr int kNetworkRow = 0;
 constexpr int kDriveRow = 1;

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <random>
 
-#include "common/portable/faulty_file_system.h"
 #include "common/portable/host_file_system.h"
-#include "common/portable/scripted_message_boxes.h"
+#include "common/testing/faulty_file_system.h"
+#include "common/testing/scripted_message_boxes.h"
 #include "installer/wizard/application_name.h"
 #include "installer/wizard/folder_validation.h"
 
@@ -59,8 +59,8 @@ class FolderValidation : public ::testing::Test {
 
   std::filesystem::path root_;
   portable::HostFileSystem host_;
-  portable::FaultyFileSystem files_;
-  portable::ScriptedMessageBoxes boxes_;
+  torvek::testing::FaultyFileSystem files_;
+  torvek::testing::ScriptedMessageBoxes boxes_;
 };
 
 TEST_F(FolderValidation, ANameIsJudgedByItsCharacters) {
@@ -100,8 +100,8 @@ TEST_F(FolderValidation, CreationMakesEveryMissingLevel) {
   EXPECT_EQ(WalkFolderPath(files_, "Q:\\", FolderWalk::kCreate), kFolderCannotBeCreated);
 
   // A level that cannot be made stops the walk; the levels before it stay.
-  files_.FailNext(portable::FaultyFileSystem::Operation::kCreateDirectory, "C:\\Made\\Refused",
-                  platform::kErrorAccessDenied);
+  files_.FailNext(torvek::testing::FaultyFileSystem::Operation::kCreateDirectory,
+                  "C:\\Made\\Refused", platform::kErrorAccessDenied);
   EXPECT_EQ(WalkFolderPath(files_, "C:\\Made\\Refused\\Deeper", FolderWalk::kCreate),
             kFolderCannotBeCreated);
   EXPECT_TRUE(IsFolder("C:\\Made"));

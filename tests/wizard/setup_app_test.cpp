@@ -14,9 +14,9 @@ namespace {
 using dialog::DialogView;
 using dialog::kIdCancel;
 using dialog::kIdOk;
-using dialog::UserScript;
 using platform::MessageBoxAnswer;
 using ::testing::IsEmpty;
+using torvek::testing::UserScript;
 
 constexpr int kBox2008 = 1019;
 constexpr int kBox2014 = 1030;

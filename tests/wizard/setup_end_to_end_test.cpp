@@ -15,16 +15,16 @@
 #include "common/dialog/window_constants.h"
 #include "common/portable/memory_registry.h"
 #include "common/portable/reg_file.h"
+#include "common/testing/held_file.h"
+#include "common/testing/screenshot.h"
+#include "common/testing/window_driver.h"
 #include "common/text/code_page.h"
-#include "common/win32/held_file.h"
-#include "common/win32/screenshot.h"
 #include "common/win32/win32_file_system.h"
-#include "common/win32/window_driver.h"
 #include "resources/setup/licence_text.h"
 #include "resources/setup/setup_ids.h"
-#include "tests/engine/tree_description.h"
 #include "tests/support/source_file.h"
 #include "tests/support/test_machine.h"
+#include "tests/support/tree_description.h"
 
 namespace torvek::setup {
 namespace {
@@ -32,7 +32,7 @@ namespace {
 using dialog::kIdCancel;
 using dialog::kIdOk;
 using platform::MessageBoxAnswer;
-using win32::WindowRef;
+using platform::WindowRef;
 
 constexpr std::uint32_t kWaitMs = 20000;
 constexpr char kPageTitle[] = "Torvek结构工具箱 V2014.1.8 安装(32位版本)";
@@ -96,25 +96,25 @@ std::string SampleLines(const std::string& description) {
 class SetupEndToEnd : public ::testing::Test {
  protected:
   SetupEndToEnd() : files_(win32::MakeFileSystem()) {}
-  ~SetupEndToEnd() override { win32::EndProgram(program_); }
+  ~SetupEndToEnd() override { torvek::testing::EndProgram(program_); }
 
   void Start() {
-    win32::EndProgram(program_);
-    ASSERT_TRUE(win32::StartProgram("\"D:\\Kit\\SetUp.exe\"", "D:\\Kit", program_));
+    torvek::testing::EndProgram(program_);
+    ASSERT_TRUE(torvek::testing::StartProgram("\"D:\\Kit\\SetUp.exe\"", "D:\\Kit", program_));
   }
 
   void ExpectExit() {
     std::uint32_t code = 1;
-    ASSERT_TRUE(win32::WaitForExit(program_, kWaitMs, code)) << "SetUp is still running";
+    ASSERT_TRUE(torvek::testing::WaitForExit(program_, kWaitMs, code)) << "SetUp is still running";
     EXPECT_EQ(code, 0u);
   }
 
   // The page showing `marker`, once the page before it has gone.
   WindowRef WaitForPage(int marker) {
     for (int tries = 0; tries < 400; ++tries) {
-      const WindowRef window = win32::WaitForWindow(program_.processId, kPageTitle, 100);
-      if (window != 0 && win32::ViewOf(window)->IsVisible(marker)) {
-        win32::SettleSent(window, kWaitMs);
+      const WindowRef window = torvek::testing::WaitForWindow(program_.processId, kPageTitle, 100);
+      if (window != 0 && torvek::testing::ViewOf(window)->IsVisible(marker)) {
+        torvek::testing::SettleSent(window, kWaitMs);
         return window;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(25));
@@ -125,35 +125,35 @@ class SetupEndToEnd : public ::testing::Test {
 
   void Click(WindowRef window, int id) {
     std::string fault;
-    EXPECT_TRUE(win32::Click(window, id, fault)) << fault;
-    win32::SettleSent(window, kWaitMs);
+    EXPECT_TRUE(torvek::testing::Click(window, id, fault)) << fault;
+    torvek::testing::SettleSent(window, kWaitMs);
   }
 
   void Type(WindowRef window, int id, const std::string& text) {
     std::string fault;
-    EXPECT_TRUE(win32::TypeText(window, id, text, fault)) << fault;
-    win32::SettleSent(window, kWaitMs);
+    EXPECT_TRUE(torvek::testing::TypeText(window, id, text, fault)) << fault;
+    torvek::testing::SettleSent(window, kWaitMs);
   }
 
   // Waits for the message box, checks what it says, keeps a picture of it and answers it.
   void Answer(const std::string& caption, const std::string& text, MessageBoxAnswer answer,
               const char* shot = nullptr) {
-    const WindowRef box = win32::WaitForWindow(program_.processId, caption, kWaitMs);
+    const WindowRef box = torvek::testing::WaitForWindow(program_.processId, caption, kWaitMs);
     ASSERT_NE(box, 0u) << "no message box \"" << caption << "\"";
     std::string shownCaption;
     std::string shownText;
-    win32::ReadMessageBox(box, shownCaption, shownText);
+    torvek::testing::ReadMessageBox(box, shownCaption, shownText);
     EXPECT_EQ(shownText, text);
     if (shot != nullptr)
       Shot(shot);
-    EXPECT_TRUE(win32::AnswerMessageBox(box, answer));
+    EXPECT_TRUE(torvek::testing::AnswerMessageBox(box, answer));
   }
 
   void Shot(const std::string& name) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const char* folder = std::getenv("TORVEK_SCREENSHOT_DIR");
     ASSERT_NE(folder, nullptr);
-    EXPECT_TRUE(win32::SaveScreenshot(WindowsPath(folder) + "\\setup_" + name + ".png"));
+    EXPECT_TRUE(torvek::testing::SaveScreenshot(WindowsPath(folder) + "\\setup_" + name + ".png"));
   }
 
   // Through the licence and release pages with their defaults, onto the folder page.
@@ -176,13 +176,13 @@ class SetupEndToEnd : public ::testing::Test {
     portable::MemoryRegistry exported(portable::RegistryView::kPlain32);
     const std::string file = files_->TempDirectory() + "torvek-e2e-export.reg";
     for (const std::string& key : kKeys) {
-      win32::StartedProgram reg;
-      if (!win32::StartProgram("reg.exe export \"HKLM\\" + key + "\" \"" + file + "\" /y /reg:64",
-                               "", reg))
+      torvek::testing::StartedProgram reg;
+      if (!torvek::testing::StartProgram(
+              "reg.exe export \"HKLM\\" + key + "\" \"" + file + "\" /y /reg:64", "", reg))
         continue;
       std::uint32_t code = 1;
-      const bool ended = win32::WaitForExit(reg, kWaitMs, code);
-      win32::EndProgram(reg);
+      const bool ended = torvek::testing::WaitForExit(reg, kWaitMs, code);
+      torvek::testing::EndProgram(reg);
       if (!ended || code != 0)
         continue;  // no such key
       std::ifstream in(file, std::ios::binary);
@@ -213,13 +213,13 @@ class SetupEndToEnd : public ::testing::Test {
   }
 
   std::unique_ptr<platform::FileSystem> files_;
-  win32::StartedProgram program_;
+  torvek::testing::StartedProgram program_;
 };
 
 TEST_F(SetupEndToEnd, InstallsTheSampleKitAsTheGoldenDescriptionSays) {
   Start();
   WindowRef page = WaitForPage(kIdStaticLicence);
-  auto view = win32::ViewOf(page);
+  auto view = torvek::testing::ViewOf(page);
   EXPECT_EQ(view->Text(kIdStaticLicence), LicenceText::Screen(0));
   EXPECT_FALSE(view->IsEnabled(kIdButtonPreviousScreen));
   EXPECT_FALSE(view->IsEnabled(kIdButtonBack));
@@ -240,7 +240,7 @@ TEST_F(SetupEndToEnd, InstallsTheSampleKitAsTheGoldenDescriptionSays) {
 
   // Only what discovery found: the two 32-bit AutoCADs, not the 64-bit 2015.
   page = WaitForPage(kBox2014);
-  view = win32::ViewOf(page);
+  view = torvek::testing::ViewOf(page);
   for (int id : kIdCheckRelease) {
     const bool found = id == kBox2008 || id == kBox2014;
     EXPECT_EQ(view->IsEnabled(id), found) << id;
@@ -252,7 +252,7 @@ TEST_F(SetupEndToEnd, InstallsTheSampleKitAsTheGoldenDescriptionSays) {
   Click(page, kIdButtonBack);
   Click(WaitForPage(kIdStaticLicence), kIdOk);
   page = WaitForPage(kBox2014);
-  view = win32::ViewOf(page);
+  view = torvek::testing::ViewOf(page);
   EXPECT_EQ(view->CheckState(kBox2014), 0);
   EXPECT_EQ(view->CheckState(kBox2008), 1);
   Click(page, kBox2014);
@@ -261,7 +261,7 @@ TEST_F(SetupEndToEnd, InstallsTheSampleKitAsTheGoldenDescriptionSays) {
   // No earlier installation: nothing to keep. The folder is typed, with a trailing backslash
   // that the page drops.
   page = WaitForPage(kIdEditFolder);
-  view = win32::ViewOf(page);
+  view = torvek::testing::ViewOf(page);
   EXPECT_EQ(view->Text(kIdEditFolder), "C:\\Program Files");
   for (int id : {kIdCheckKeepOldConfig, kIdCheckKeepSettings, kIdCheckKeepSectionLibrary,
                  kIdCheckKeepExtendedLibrary})
@@ -270,7 +270,7 @@ TEST_F(SetupEndToEnd, InstallsTheSampleKitAsTheGoldenDescriptionSays) {
   Shot("folder");
   Click(page, kIdOk);
   // While the completion message shows, the page's bar stands full.
-  ASSERT_NE(win32::WaitForWindow(program_.processId, "Torvek安装", kWaitMs), 0u);
+  ASSERT_NE(torvek::testing::WaitForWindow(program_.processId, "Torvek安装", kWaitMs), 0u);
   EXPECT_EQ(view->Progress(kIdProgressInstall), (dialog::ProgressState{0, 50, 50}));
   Answer("Torvek安装", "安装完成，重启AutoCAD即可使用 !", MessageBoxAnswer::kOk, "done");
   ExpectExit();
@@ -292,13 +292,13 @@ TEST_F(SetupEndToEnd, CancelOnEveryPageInstallsNothing) {
 
   Start();
   Click(WaitForPage(kIdStaticLicence), kIdOk);
-  win32::PressEscape(WaitForPage(kBox2014));
+  torvek::testing::PressEscape(WaitForPage(kBox2014));
   ExpectExit();
 
   Start();
   const WindowRef page = ToFolderPage();
   Type(page, kIdEditFolder, "D:\\Elsewhere");
-  win32::PressCloseBox(page);
+  torvek::testing::PressCloseBox(page);
   ExpectExit();
 
   EXPECT_EQ(Registry(), registry);
@@ -315,12 +315,12 @@ TEST_F(SetupEndToEnd, AbortOnALockedProductFileEndsWithTheConfigurationRestored)
     std::ofstream changed(settings, std::ios::binary | std::ios::trunc);
     changed << "the user's own settings\r\n";
   }
-  const auto held = win32::HeldFile::Hold(std::string(kProduct) + "\\TORVEK2008.ARX");
+  const auto held = torvek::testing::HeldFile::Hold(std::string(kProduct) + "\\TORVEK2008.ARX");
   ASSERT_NE(held, nullptr);
 
   Start();
   const WindowRef page = ToFolderPage();
-  auto view = win32::ViewOf(page);
+  auto view = torvek::testing::ViewOf(page);
   EXPECT_TRUE(view->IsEnabled(kIdCheckKeepOldConfig));
   EXPECT_FALSE(view->IsEnabled(kIdCheckKeepSettings));
   Click(page, kIdCheckKeepOldConfig);
@@ -331,14 +331,15 @@ TEST_F(SetupEndToEnd, AbortOnALockedProductFileEndsWithTheConfigurationRestored)
   EXPECT_EQ(view->CheckState(kIdCheckKeepOldConfig), 1);
   Shot("keep_options");
   Click(page, kIdOk);
-  const WindowRef question = win32::WaitForWindow(program_.processId, "Torvek安装", kWaitMs);
+  const WindowRef question =
+      torvek::testing::WaitForWindow(program_.processId, "Torvek安装", kWaitMs);
   ASSERT_NE(question, 0u);
   std::string caption;
   std::string text;
-  win32::ReadMessageBox(question, caption, text);
+  torvek::testing::ReadMessageBox(question, caption, text);
   EXPECT_THAT(text, ::testing::HasSubstr("TORVEK2008.ARX"));
   Shot("abort_question");
-  EXPECT_TRUE(win32::AnswerMessageBox(question, MessageBoxAnswer::kAbort));
+  EXPECT_TRUE(torvek::testing::AnswerMessageBox(question, MessageBoxAnswer::kAbort));
   ExpectExit();
 
   std::ifstream kept(settings, std::ios::binary);
@@ -352,10 +353,11 @@ TEST_F(SetupEndToEnd, ABrowseWithAnInvalidTypedFolderShowsTheMessageAndStaysOpen
   Start();
   const WindowRef page = ToFolderPage();
   Click(page, kIdButtonBrowse);
-  const WindowRef browser = win32::WaitForWindow(program_.processId, "请选择安装目录：", kWaitMs);
+  const WindowRef browser =
+      torvek::testing::WaitForWindow(program_.processId, "请选择安装目录：", kWaitMs);
   ASSERT_NE(browser, 0u);
-  win32::SettleSent(browser, kWaitMs);
-  auto view = win32::ViewOf(browser);
+  torvek::testing::SettleSent(browser, kWaitMs);
+  auto view = torvek::testing::ViewOf(browser);
   EXPECT_EQ(view->Text(dialog::kIdFolderEdit), "C:\\Program Files");
   EXPECT_FALSE(view->IsVisible(dialog::kIdFolderStatus));
   Shot("browse");
@@ -363,19 +365,19 @@ TEST_F(SetupEndToEnd, ABrowseWithAnInvalidTypedFolderShowsTheMessageAndStaysOpen
   Click(browser, kIdOk);
   Answer("SetUp", "The folder:\n\nD:\\Tools\\\n\nis invalid. Please reenter.",
          MessageBoxAnswer::kOk, "browse_invalid");
-  win32::SettleSent(browser, kWaitMs);
-  EXPECT_TRUE(win32::WindowExists(browser));
+  torvek::testing::SettleSent(browser, kWaitMs);
+  EXPECT_TRUE(torvek::testing::WindowExists(browser));
   // The box gives the activation back to the dialog on its own time.
   for (int tries = 0; tries < 200 && view->FocusId() != dialog::kIdFolderEdit; ++tries)
     std::this_thread::sleep_for(std::chrono::milliseconds(25));
   EXPECT_EQ(view->FocusId(), dialog::kIdFolderEdit);
   Type(browser, dialog::kIdFolderEdit, "D:\\Kit");
   Click(browser, kIdOk);
-  for (int tries = 0; tries < 200 && win32::WindowExists(browser); ++tries)
+  for (int tries = 0; tries < 200 && torvek::testing::WindowExists(browser); ++tries)
     std::this_thread::sleep_for(std::chrono::milliseconds(25));
-  EXPECT_FALSE(win32::WindowExists(browser));
-  win32::SettleSent(page, kWaitMs);
-  EXPECT_EQ(win32::ViewOf(page)->Text(kIdEditFolder), "D:\\Kit");
+  EXPECT_FALSE(torvek::testing::WindowExists(browser));
+  torvek::testing::SettleSent(page, kWaitMs);
+  EXPECT_EQ(torvek::testing::ViewOf(page)->Text(kIdEditFolder), "D:\\Kit");
   Click(page, kIdCancel);
   ExpectExit();
 }

@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
-#include "common/portable/faulty_file_system.h"
 #include "common/portable/headless_folder_dialog.h"
 #include "common/portable/host_file_system.h"
 #include "common/portable/memory_registry.h"
+#include "common/testing/faulty_file_system.h"
 #include "installer/acad/acad_install_table.h"
 #include "installer/wizard/install_options.h"
 #include "installer/wizard/setup_services.h"
@@ -53,7 +53,7 @@ class WizardFixture : public ::testing::Test {
 
   std::filesystem::path root_;
   portable::HostFileSystem host_;
-  portable::FaultyFileSystem files_;
+  torvek::testing::FaultyFileSystem files_;
   portable::MemoryRegistry registry_;
   std::unique_ptr<WizardUser> user_;
   portable::HeadlessFolderDialogs folders_;

@@ -18,10 +18,10 @@ using dialog::ControlColours;
 using dialog::DialogView;
 using dialog::kIdCancel;
 using dialog::kIdOk;
-using dialog::UserScript;
 using platform::MessageBoxAnswer;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using torvek::testing::UserScript;
 
 constexpr char kTitle[] = "Torvek结构工具箱 V2014.1.8 安装(32位版本)";
 constexpr std::array<int, 4> kKeepIds = {kIdCheckKeepOldConfig, kIdCheckKeepSettings,

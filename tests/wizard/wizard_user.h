@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/dialog/dialog_host.h"
-#include "common/dialog/user_script.h"
+#include "common/testing/user_script.h"
 
 namespace torvek::setup::testing {
 
@@ -21,10 +21,11 @@ class WizardUser {
   virtual dialog::DialogHost& Host() = 0;
   // Runs `dialogs` (anything that shows dialogs of this host, one after another) while
   // `script` acts as the user.
-  virtual void Run(const std::function<void()>& dialogs, const dialog::UserScript& script) = 0;
+  virtual void Run(const std::function<void()>& dialogs,
+                   const torvek::testing::UserScript& script) = 0;
   // Steps no user could take, boxes nobody answered, steps left over.
   virtual std::vector<std::string> Faults() = 0;
-  virtual std::vector<dialog::SeenMessageBox> MessageBoxesSeen() = 0;
+  virtual std::vector<torvek::testing::SeenMessageBox> MessageBoxesSeen() = 0;
   virtual bool RealWindows() const = 0;
 };
 

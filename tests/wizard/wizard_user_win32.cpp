@@ -1,6 +1,6 @@
+#include "common/testing/win32_scripted_user.h"
 #include "common/win32/win32_dialog_host.h"
 #include "common/win32/win32_message_boxes.h"
-#include "common/win32/win32_scripted_user.h"
 #include "tests/wizard/wizard_user.h"
 
 namespace torvek::setup::testing {
@@ -13,8 +13,9 @@ class RealWindowsUser : public WizardUser {
 
   dialog::DialogHost& Host() override { return *host_; }
 
-  void Run(const std::function<void()>& dialogs, const dialog::UserScript& script) override {
-    win32::ScriptedUser user(script);
+  void Run(const std::function<void()>& dialogs,
+           const torvek::testing::UserScript& script) override {
+    torvek::testing::Win32ScriptedUser user(script);
     user.Start();
     dialogs();
     user.Finish();
@@ -23,14 +24,14 @@ class RealWindowsUser : public WizardUser {
   }
 
   std::vector<std::string> Faults() override { return faults_; }
-  std::vector<dialog::SeenMessageBox> MessageBoxesSeen() override { return seen_; }
+  std::vector<torvek::testing::SeenMessageBox> MessageBoxesSeen() override { return seen_; }
   bool RealWindows() const override { return true; }
 
  private:
   std::unique_ptr<platform::MessageBoxes> boxes_;
   std::unique_ptr<dialog::DialogHost> host_;
   std::vector<std::string> faults_;
-  std::vector<dialog::SeenMessageBox> seen_;
+  std::vector<torvek::testing::SeenMessageBox> seen_;
 };
 
 }  // namespace

@@ -25,9 +25,9 @@
 #include <sstream>
 #include <thread>
 
+#include "common/testing/screenshot.h"
+#include "common/testing/window_driver.h"
 #include "common/text/code_page.h"
-#include "common/win32/screenshot.h"
-#include "common/win32/window_driver.h"
 #include "tools/dialog-driver/driver_script.h"
 
 namespace {
@@ -58,7 +58,7 @@ bool AnswerOf(const std::string& name, platform::MessageBoxAnswer& answer) {
 
 class Driver {
  public:
-  ~Driver() { win32::EndProgram(program_); }
+  ~Driver() { torvek::testing::EndProgram(program_); }
 
   bool Run(const DriverCommand& command, std::string& error) {
     std::vector<std::string> args;
@@ -79,12 +79,12 @@ class Driver {
     int number = 0;
     const bool hasId = !args.empty() && ToInt(args[0], id);
     if (verb == "start" && !args.empty())
-      return Check(win32::StartProgram(args[0], args.size() > 1 ? args[1] : "", program_),
+      return Check(torvek::testing::StartProgram(args[0], args.size() > 1 ? args[1] : "", program_),
                    "the program cannot be started", error);
     if (verb == "window" && !args.empty()) {
       const std::uint32_t wait =
           args.size() > 1 && ToInt(args[1], number) ? number : kDefaultWaitMs;
-      window_ = win32::WaitForWindow(program_.processId, args[0], wait);
+      window_ = torvek::testing::WaitForWindow(program_.processId, args[0], wait);
       return Check(window_ != 0, "no such window appeared", error);
     }
     if (verb == "sleep" && hasId) {
@@ -92,7 +92,8 @@ class Driver {
       return true;
     }
     if (verb == "screenshot" && !args.empty())
-      return Check(win32::SaveScreenshot(args[0]), "the screenshot cannot be written", error);
+      return Check(torvek::testing::SaveScreenshot(args[0]), "the screenshot cannot be written",
+                   error);
     if (verb == "answer" && args.size() >= 2)
       return Answer(args, error);
     if (verb == "wait-exit")
@@ -103,18 +104,18 @@ class Driver {
     }
     std::string fault;
     if (verb == "click" && hasId)
-      return Act(win32::Click(window_, id, fault), fault, error);
+      return Act(torvek::testing::Click(window_, id, fault), fault, error);
     if (verb == "type" && hasId && args.size() == 2)
-      return Act(win32::TypeText(window_, id, args[1], fault), fault, error);
+      return Act(torvek::testing::TypeText(window_, id, args[1], fault), fault, error);
     if (verb == "select" && hasId && args.size() == 2 && ToInt(args[1], number))
-      return Act(win32::SelectRow(window_, id, number, fault), fault, error);
+      return Act(torvek::testing::SelectRow(window_, id, number, fault), fault, error);
     if (verb == "enter" || verb == "escape" || verb == "close") {
       if (verb == "enter")
-        win32::PressEnter(window_);
+        torvek::testing::PressEnter(window_);
       else if (verb == "escape")
-        win32::PressEscape(window_);
+        torvek::testing::PressEscape(window_);
       else
-        win32::PressCloseBox(window_);
+        torvek::testing::PressCloseBox(window_);
       return true;
     }
     return Expect(verb, args, hasId, id, error);
@@ -122,7 +123,7 @@ class Driver {
 
   bool Expect(const std::string& verb, const std::vector<std::string>& args, bool hasId, int id,
               std::string& error) {
-    auto view = win32::ViewOf(window_);
+    auto view = torvek::testing::ViewOf(window_);
     std::function<bool()> holds;
     const std::string wanted = args.size() > 1 ? args[1] : "";
     int number = 0;
@@ -157,19 +158,21 @@ class Driver {
       error = "\"" + args[1] + "\" is not a message box button";
       return false;
     }
-    const win32::WindowRef box = win32::WaitForWindow(program_.processId, args[0], kDefaultWaitMs);
+    const platform::WindowRef box =
+        torvek::testing::WaitForWindow(program_.processId, args[0], kDefaultWaitMs);
     if (box == 0) {
       error = "no such message box appeared";
       return false;
     }
     std::string caption;
     std::string text;
-    win32::ReadMessageBox(box, caption, text);
+    torvek::testing::ReadMessageBox(box, caption, text);
     if (args.size() > 2 && text != args[2]) {
       error = "the message box says something else";
       return false;
     }
-    return Check(win32::AnswerMessageBox(box, answer), "the box has no such button", error);
+    return Check(torvek::testing::AnswerMessageBox(box, answer), "the box has no such button",
+                 error);
   }
 
   bool WaitExit(const std::vector<std::string>& args, std::string& error) {
@@ -180,7 +183,7 @@ class Driver {
       return false;
     }
     std::uint32_t code = 0;
-    if (!win32::WaitForExit(program_, static_cast<std::uint32_t>(wait), code)) {
+    if (!torvek::testing::WaitForExit(program_, static_cast<std::uint32_t>(wait), code)) {
       error = "the program is still running";
       return false;
     }
@@ -196,7 +199,7 @@ class Driver {
       error = fault;
       return false;
     }
-    win32::SettleSent(window_, kDefaultWaitMs);
+    torvek::testing::SettleSent(window_, kDefaultWaitMs);
     return true;
   }
 
@@ -206,8 +209,8 @@ class Driver {
     return done;
   }
 
-  win32::StartedProgram program_;
-  win32::WindowRef window_ = 0;
+  torvek::testing::StartedProgram program_;
+  platform::WindowRef window_ = 0;
 };
 
 }  // namespace

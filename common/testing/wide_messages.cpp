@@ -1,10 +1,10 @@
-#include "common/win32/wide_messages.h"
+#include "common/testing/wide_messages.h"
 
 #include <vector>
 
 #include "common/text/code_page.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 namespace {
 constexpr UINT kTimeoutMs = 5000;
@@ -34,4 +34,4 @@ std::string TextOf(HWND window) {
   return Narrow(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

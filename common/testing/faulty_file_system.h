@@ -13,7 +13,7 @@
 
 #include "common/platform/file_system.h"
 
-namespace torvek::portable {
+namespace torvek::testing {
 
 class FaultyFileSystem : public platform::FileSystem {
  public:
@@ -92,4 +92,4 @@ class FaultyFileSystem : public platform::FileSystem {
   std::shared_ptr<State> state_;
 };
 
-}  // namespace torvek::portable
+}  // namespace torvek::testing

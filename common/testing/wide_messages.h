@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 // SendMessageTimeoutW; 0 when the window did not answer within five seconds.
 LRESULT SendWide(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -15,4 +15,4 @@ std::string Narrow(const wchar_t* text, std::size_t length);
 // WM_GETTEXT, in code page 936.
 std::string TextOf(HWND window);
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

@@ -3,17 +3,17 @@
 #include <cstdio>
 #include <vector>
 
-#include "common/dialog/png_image.h"
-#include "common/win32/screenshot.h"
+#include "common/testing/png_image.h"
+#include "common/testing/screenshot.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
-std::unique_ptr<DibSurface> CaptureScreen() {
+std::unique_ptr<win32::DibSurface> CaptureScreen() {
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
   const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  std::unique_ptr<DibSurface> surface = DibSurface::Create(width, height);
+  std::unique_ptr<win32::DibSurface> surface = win32::DibSurface::Create(width, height);
   if (surface == nullptr)
     return nullptr;
   HDC screen = GetDC(nullptr);
@@ -27,9 +27,9 @@ std::unique_ptr<DibSurface> CaptureScreen() {
 }
 
 bool SaveScreenshot(const std::string& path) {
-  std::unique_ptr<DibSurface> screen = CaptureScreen();
+  std::unique_ptr<win32::DibSurface> screen = CaptureScreen();
   std::vector<std::uint8_t> png;
-  if (screen == nullptr || !dialog::EncodePng(*screen, png))
+  if (screen == nullptr || !EncodePng(*screen, png))
     return false;
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr)
@@ -38,4 +38,4 @@ bool SaveScreenshot(const std::string& path) {
   return std::fclose(file) == 0 && written;
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

@@ -1,10 +1,10 @@
-#include "common/dialog/png_image.h"
+#include "common/testing/png_image.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-namespace torvek::dialog {
+namespace torvek::testing {
 
 namespace {
 
@@ -103,4 +103,4 @@ bool EncodePng(const platform::Surface& surface, std::vector<std::uint8_t>& png)
   return true;
 }
 
-}  // namespace torvek::dialog
+}  // namespace torvek::testing

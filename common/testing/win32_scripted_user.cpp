@@ -2,14 +2,12 @@
 
 #include <atomic>
 
-#include "common/win32/win32_scripted_user.h"
-#include "common/win32/window_driver.h"
+#include "common/testing/win32_scripted_user.h"
+#include "common/testing/window_driver.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 namespace {
-
-using dialog::UserStep;
 
 // Counts the sync messages the dialogs' thread has taken from its queue: once it has taken one
 // that was posted after an act, every message the act posted before it has been handled.
@@ -34,16 +32,16 @@ bool IsMessageBox(WindowRef window) {
 
 }  // namespace
 
-ScriptedUser::ScriptedUser(dialog::UserScript script, std::uint32_t stepTimeoutMs)
+Win32ScriptedUser::Win32ScriptedUser(UserScript script, std::uint32_t stepTimeoutMs)
     : script_(std::move(script)), timeoutMs_(stepTimeoutMs), uiThread_(GetCurrentThreadId()) {
   SyncMessage();
 }
 
-ScriptedUser::~ScriptedUser() {
+Win32ScriptedUser::~Win32ScriptedUser() {
   Finish();
 }
 
-void ScriptedUser::Start() {
+void Win32ScriptedUser::Start() {
   hook_ = reinterpret_cast<std::uintptr_t>(
       SetWindowsHookExW(WH_GETMESSAGE, WatchQueue, nullptr, uiThread_));
   if (hook_ == 0)
@@ -51,7 +49,7 @@ void ScriptedUser::Start() {
   user_ = std::thread([this] { Run(); });
 }
 
-void ScriptedUser::Finish() {
+void Win32ScriptedUser::Finish() {
   if (user_.joinable())
     user_.join();
   if (hook_ != 0)
@@ -59,13 +57,13 @@ void ScriptedUser::Finish() {
   hook_ = 0;
 }
 
-void ScriptedUser::Run() {
+void Win32ScriptedUser::Run() {
   for (const UserStep& step : script_.Steps())
     Perform(step);
   CloseWhatIsLeft();
 }
 
-std::uintptr_t ScriptedUser::WaitForTop(bool wantBox) {
+std::uintptr_t Win32ScriptedUser::WaitForTop(bool wantBox) {
   const DWORD start = GetTickCount();
   for (;;) {
     const WindowRef top = TopWindowOfThread(uiThread_);
@@ -77,7 +75,7 @@ std::uintptr_t ScriptedUser::WaitForTop(bool wantBox) {
   }
 }
 
-void ScriptedUser::Perform(const UserStep& step) {
+void Win32ScriptedUser::Perform(const UserStep& step) {
   if (step.kind == UserStep::Kind::kIdle) {
     Sleep(static_cast<DWORD>(step.number));
     return;
@@ -138,13 +136,13 @@ void ScriptedUser::Perform(const UserStep& step) {
   Sync(top);
 }
 
-bool ScriptedUser::AnswerBox(const UserStep& step) {
+bool Win32ScriptedUser::AnswerBox(const UserStep& step) {
   const WindowRef box = WaitForTop(true);
   if (box == 0) {
     faults_.push_back("no message box is showing");
     return false;
   }
-  dialog::SeenMessageBox seen;
+  SeenMessageBox seen;
   seen.owner = reinterpret_cast<WindowRef>(GetWindow(reinterpret_cast<HWND>(box), GW_OWNER));
   ReadMessageBox(box, seen.caption, seen.text);
   seen.answer = step.answer;
@@ -158,7 +156,7 @@ bool ScriptedUser::AnswerBox(const UserStep& step) {
   return true;
 }
 
-void ScriptedUser::Sync(std::uintptr_t window) {
+void Win32ScriptedUser::Sync(std::uintptr_t window) {
   if (WindowExists(window))
     SettleSent(window, timeoutMs_);
   // Twice: what the first round's messages posted in turn is handled by the second.
@@ -174,7 +172,7 @@ void ScriptedUser::Sync(std::uintptr_t window) {
   }
 }
 
-void ScriptedUser::CloseWhatIsLeft() {
+void Win32ScriptedUser::CloseWhatIsLeft() {
   const DWORD start = GetTickCount();
   bool reported = false;
   for (;;) {
@@ -198,4 +196,4 @@ void ScriptedUser::CloseWhatIsLeft() {
   }
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

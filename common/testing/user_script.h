@@ -13,7 +13,7 @@
 #include "common/dialog/dialog_view.h"
 #include "common/platform/message_box.h"
 
-namespace torvek::dialog {
+namespace torvek::testing {
 
 struct UserStep {
   enum class Kind {
@@ -32,7 +32,7 @@ struct UserStep {
   int number = 0;
   std::string text;
   platform::MessageBoxAnswer answer = platform::MessageBoxAnswer::kFailed;
-  std::function<void(DialogView&)> inspect;
+  std::function<void(dialog::DialogView&)> inspect;
 };
 
 class UserScript {
@@ -52,7 +52,7 @@ class UserScript {
     step.answer = answer;
     return Add(std::move(step));
   }
-  UserScript& Inspect(std::function<void(DialogView&)> inspect) {
+  UserScript& Inspect(std::function<void(dialog::DialogView&)> inspect) {
     UserStep step = Step(UserStep::Kind::kInspect);
     step.inspect = std::move(inspect);
     return Add(std::move(step));
@@ -85,4 +85,4 @@ struct SeenMessageBox {
   platform::MessageBoxAnswer answer = platform::MessageBoxAnswer::kFailed;
 };
 
-}  // namespace torvek::dialog
+}  // namespace torvek::testing

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 class HeldFile {
  public:
@@ -21,4 +21,4 @@ class HeldFile {
   void* handle_;
 };
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

@@ -1,6 +1,6 @@
-#include "common/portable/scripted_message_boxes.h"
+#include "common/testing/scripted_message_boxes.h"
 
-namespace torvek::portable {
+namespace torvek::testing {
 
 platform::MessageBoxAnswer ScriptedMessageBoxes::Show(platform::WindowRef owner, const char* text,
                                                       const char* caption,
@@ -16,4 +16,4 @@ platform::MessageBoxAnswer ScriptedMessageBoxes::Show(platform::WindowRef owner,
   return answer;
 }
 
-}  // namespace torvek::portable
+}  // namespace torvek::testing

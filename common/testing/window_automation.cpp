@@ -1,9 +1,9 @@
 #include <windows.h>
 
+#include "common/testing/window_automation.h"
 #include "common/text/code_page.h"
-#include "common/win32/window_automation.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 namespace {
 
@@ -54,4 +54,4 @@ bool AnswerMessageBox(const char* caption, int buttonId, std::uint32_t timeoutMs
   return true;
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "common/win32/held_file.h"
+#include "common/testing/held_file.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 std::unique_ptr<HeldFile> HeldFile::Hold(const std::string& path) {
   HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -16,4 +16,4 @@ HeldFile::~HeldFile() {
   CloseHandle(static_cast<HANDLE>(handle_));
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

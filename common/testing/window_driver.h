@@ -13,7 +13,7 @@
 #include "common/dialog/dialog_view.h"
 #include "common/platform/message_box.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 using platform::WindowRef;
 
@@ -66,4 +66,4 @@ void SettleSent(WindowRef window, std::uint32_t timeoutMs);
 // dialog's own process; elsewhere they read as false.
 std::unique_ptr<dialog::DialogView> ViewOf(WindowRef dialog);
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

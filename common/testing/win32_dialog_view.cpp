@@ -8,11 +8,11 @@
 
 #include "common/dialog/control_colours.h"
 #include "common/dialog/window_constants.h"
+#include "common/testing/wide_messages.h"
+#include "common/testing/window_driver.h"
 #include "common/text/code_page.h"
-#include "common/win32/wide_messages.h"
-#include "common/win32/window_driver.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 namespace {
 
@@ -222,4 +222,4 @@ std::unique_ptr<dialog::DialogView> ViewOf(WindowRef dialog) {
   return std::make_unique<Win32DialogView>(reinterpret_cast<HWND>(dialog));
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

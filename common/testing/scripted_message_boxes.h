@@ -9,7 +9,7 @@
 
 #include "common/platform/message_box.h"
 
-namespace torvek::portable {
+namespace torvek::testing {
 
 struct ShownMessageBox {
   platform::WindowRef owner = 0;
@@ -35,4 +35,4 @@ class ScriptedMessageBoxes : public platform::MessageBoxes {
   std::vector<ShownMessageBox> shown_;
 };
 
-}  // namespace torvek::portable
+}  // namespace torvek::testing

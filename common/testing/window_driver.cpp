@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "common/testing/wide_messages.h"
+#include "common/testing/window_driver.h"
 #include "common/text/code_page.h"
-#include "common/win32/wide_messages.h"
-#include "common/win32/window_driver.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 namespace {
 
@@ -289,4 +289,4 @@ void SettleSent(WindowRef window, std::uint32_t timeoutMs) {
   SendMessageTimeoutW(AsWindow(window), WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result);
 }
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

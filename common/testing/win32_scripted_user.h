@@ -8,17 +8,17 @@
 #include <thread>
 #include <vector>
 
-#include "common/dialog/user_script.h"
+#include "common/testing/user_script.h"
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
-class ScriptedUser {
+class Win32ScriptedUser {
  public:
   // To be made on the thread that runs the dialogs.
-  explicit ScriptedUser(dialog::UserScript script, std::uint32_t stepTimeoutMs = 10000);
-  ~ScriptedUser();
-  ScriptedUser(const ScriptedUser&) = delete;
-  ScriptedUser& operator=(const ScriptedUser&) = delete;
+  explicit Win32ScriptedUser(UserScript script, std::uint32_t stepTimeoutMs = 10000);
+  ~Win32ScriptedUser();
+  Win32ScriptedUser(const Win32ScriptedUser&) = delete;
+  Win32ScriptedUser& operator=(const Win32ScriptedUser&) = delete;
 
   // Just before the dialogs run.
   void Start();
@@ -27,23 +27,23 @@ class ScriptedUser {
 
   // Steps no user could have taken, message boxes nobody answered, dialogs left open.
   const std::vector<std::string>& Faults() const { return faults_; }
-  const std::vector<dialog::SeenMessageBox>& MessageBoxesSeen() const { return boxes_; }
+  const std::vector<SeenMessageBox>& MessageBoxesSeen() const { return boxes_; }
 
  private:
   void Run();
-  void Perform(const dialog::UserStep& step);
-  bool AnswerBox(const dialog::UserStep& step);
+  void Perform(const UserStep& step);
+  bool AnswerBox(const UserStep& step);
   std::uintptr_t WaitForTop(bool wantBox);
   void Sync(std::uintptr_t window);
   void CloseWhatIsLeft();
 
-  dialog::UserScript script_;
+  UserScript script_;
   std::uint32_t timeoutMs_;
   std::uint32_t uiThread_;
   std::uintptr_t hook_ = 0;
   std::thread user_;
   std::vector<std::string> faults_;
-  std::vector<dialog::SeenMessageBox> boxes_;
+  std::vector<SeenMessageBox> boxes_;
 };
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

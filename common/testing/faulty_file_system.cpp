@@ -1,4 +1,4 @@
-#include "common/portable/faulty_file_system.h"
+#include "common/testing/faulty_file_system.h"
 
 #include <algorithm>
 #include <mutex>
@@ -8,7 +8,7 @@
 #include "common/portable/host_file_system.h"
 #include "common/text/cp936_text.h"
 
-namespace torvek::portable {
+namespace torvek::testing {
 
 using platform::ReadStatus;
 using platform::WinError;
@@ -248,7 +248,7 @@ WinError FaultyFileSystem::RemoveDirectory(const char* path) {
 int FaultyFileSystem::MakeDirectory(const char* path) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kMakeDirectory, path, {}, error))
-    return ErrnoFromWinError(error);
+    return portable::ErrnoFromWinError(error);
   return inner_.MakeDirectory(path);
 }
 
@@ -308,4 +308,4 @@ std::unique_ptr<platform::TextStream> FaultyFileSystem::OpenText(const char* pat
   return std::make_unique<ReadErrorStream>(std::move(stream), lines);
 }
 
-}  // namespace torvek::portable
+}  // namespace torvek::testing

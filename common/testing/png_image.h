@@ -8,9 +8,9 @@
 
 #include "common/platform/surface.h"
 
-namespace torvek::dialog {
+namespace torvek::testing {
 
 // False for an empty surface.
 bool EncodePng(const platform::Surface& surface, std::vector<std::uint8_t>& png);
 
-}  // namespace torvek::dialog
+}  // namespace torvek::testing

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace torvek::win32 {
+namespace torvek::testing {
 
 // Waits up to `timeoutMs` for a visible dialog box of this process whose caption is `caption`
 // (code page 936), reads its message text into `text` (UTF-16, as the box shows it) and
@@ -13,4 +13,4 @@ namespace torvek::win32 {
 bool AnswerMessageBox(const char* caption, int buttonId, std::uint32_t timeoutMs,
                       std::u16string& text);
 
-}  // namespace torvek::win32
+}  // namespace torvek::testing

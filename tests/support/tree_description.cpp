@@ -1,4 +1,4 @@
-#include "tests/engine/tree_description.h"
+#include "tests/support/tree_description.h"
 
 #include <algorithm>
 #include <cstdio>
