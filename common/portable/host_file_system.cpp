@@ -181,7 +181,8 @@ HostFileSystem::Resolved HostFileSystem::Resolve(std::string_view path) {
     std::string utf8;
     const bool convertible = Cp936ToUtf8(name, utf8);
     std::string hostName;
-    const bool found = convertible && names_.Find(resolved.host, utf8, hostName);
+    fs::file_status status;
+    const bool found = convertible && names_.Find(resolved.host, utf8, hostName, status);
     if (!found && last) {
       // A name that is not there yet is made as it is written.
       if (!convertible) {
@@ -193,7 +194,7 @@ HostFileSystem::Resolved HostFileSystem::Resolve(std::string_view path) {
     }
     if (found)
       resolved.host /= HostName(hostName);
-    const bool isDirectory = found && fs::is_directory(resolved.host, error);
+    const bool isDirectory = found && fs::is_directory(status);
     if (!last && !isDirectory) {
       resolved.error = platform::kErrorPathNotFound;
       return resolved;

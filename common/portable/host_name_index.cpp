@@ -55,24 +55,29 @@ bool HostNameIndex::Spelling(const fs::path& folder, const std::string& utf8,
   return true;
 }
 
-bool HostNameIndex::Find(const fs::path& folder, const std::string& utf8, std::string& hostName) {
+bool HostNameIndex::Find(const fs::path& folder, const std::string& utf8, std::string& hostName,
+                         fs::file_status& status) {
   std::error_code error;
+  status = fs::status(folder / HostName(utf8), error);
 #ifdef _WIN32
   // The host ignores case itself and says at once whether the name is there; the index gives
   // only its spelling, and is read again when it does not know a name that is there (a
   // Windows host may keep a folder's time too coarsely to show every change).
-  if (!fs::exists(folder / HostName(utf8), error))
+  if (!fs::exists(status))
     return false;
   if (Spelling(folder, utf8, hostName))
     return true;
   Forget(folder);
   return Spelling(folder, utf8, hostName);
 #else
-  if (fs::exists(folder / HostName(utf8), error)) {
+  if (fs::exists(status)) {
     hostName = utf8;
     return true;
   }
-  return Spelling(folder, utf8, hostName);
+  if (!Spelling(folder, utf8, hostName))
+    return false;
+  status = fs::status(folder / HostName(hostName), error);
+  return true;
 #endif
 }
 

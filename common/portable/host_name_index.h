@@ -18,7 +18,9 @@ class HostNameIndex {
   // exact spelling first, else the first the folder lists, as Wine takes them. A host that
   // ignores case itself (Windows) would find any spelling at once, so there the index gives
   // the real one.
-  bool Find(const std::filesystem::path& folder, const std::string& utf8, std::string& hostName);
+  // `status` is what the name found is (followed through links).
+  bool Find(const std::filesystem::path& folder, const std::string& utf8, std::string& hostName,
+            std::filesystem::file_status& status);
 
   // The owner has just made `utf8` in `folder`, right after a lookup of it found nothing.
   void Added(const std::filesystem::path& folder, const std::string& utf8);

@@ -78,12 +78,34 @@ bool Utf16ToUtf8(std::u16string_view text, std::string& out) {
   return true;
 }
 
+namespace {
+
+// Both encodings keep ASCII as it is: file names are mostly ASCII, and a path is converted at
+// every lookup.
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80)
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool Cp936ToUtf8(std::string_view text, std::string& out) {
+  if (IsAscii(text)) {
+    out.assign(text);
+    return true;
+  }
   std::u16string wide;
   return Cp936ToUtf16(text, wide) && Utf16ToUtf8(wide, out);
 }
 
 bool Utf8ToCp936(std::string_view text, std::string& out) {
+  if (IsAscii(text)) {
+    out.assign(text);
+    return true;
+  }
   std::u16string wide;
   return Utf8ToUtf16(text, wide) && Utf16ToCp936(wide, out);
 }
