@@ -54,12 +54,7 @@ class BitWriter {
   int used_ = 0;
 };
 
-void PutImageData(std::vector<std::uint8_t>& out, const GifImageSpec& image, int minimum) {
-  const int clear = 1 << minimum;
-  const int width = minimum + 1;
-  // After a clear code the first code adds no table entry and each later one adds one; the
-  // code size would grow at entry 2^(minimum+1) - 1.
-  const int codesPerClear = clear - 3 > 0 ? clear - 3 : 1;
+std::vector<std::uint8_t> StoredOrder(const GifImageSpec& image) {
   std::vector<int> rows;
   if (image.interlaced) {
     for (const auto& [start, step] :
@@ -71,20 +66,35 @@ void PutImageData(std::vector<std::uint8_t>& out, const GifImageSpec& image, int
     for (int row = 0; row < image.height; ++row)
       rows.push_back(row);
   }
+  std::vector<std::uint8_t> stored;
+  for (const int row : rows) {
+    const auto first = image.indices.begin() + static_cast<std::ptrdiff_t>(row) * image.width;
+    stored.insert(stored.end(), first, first + image.width);
+  }
+  return stored;
+}
+
+}  // namespace
+
+void PutLiteralLzw(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& indices,
+                   int minimumCodeSize) {
+  const int clear = 1 << minimumCodeSize;
+  const int width = minimumCodeSize + 1;
+  // After a clear code the first code adds no table entry and each later one adds one; the
+  // code size would grow at entry 2^(minimum+1) - 1.
+  const int codesPerClear = clear - 3 > 0 ? clear - 3 : 1;
   BitWriter bits;
   int sinceClear = codesPerClear;
-  for (const int row : rows) {
-    for (int column = 0; column < image.width; ++column) {
-      if (sinceClear == codesPerClear) {
-        bits.Put(clear, width);
-        sinceClear = 0;
-      }
-      bits.Put(image.indices[static_cast<std::size_t>(row) * image.width + column], width);
-      ++sinceClear;
+  for (const std::uint8_t index : indices) {
+    if (sinceClear == codesPerClear) {
+      bits.Put(clear, width);
+      sinceClear = 0;
     }
+    bits.Put(index, width);
+    ++sinceClear;
   }
   bits.Put(clear + 1, width);
-  out.push_back(static_cast<std::uint8_t>(minimum));
+  out.push_back(static_cast<std::uint8_t>(minimumCodeSize));
   const std::vector<std::uint8_t>& data = bits.Bytes();
   for (std::size_t at = 0; at < data.size(); at += 255) {
     const std::size_t count = std::min<std::size_t>(255, data.size() - at);
@@ -94,8 +104,6 @@ void PutImageData(std::vector<std::uint8_t>& out, const GifImageSpec& image, int
   }
   out.push_back(0);
 }
-
-}  // namespace
 
 std::vector<std::uint8_t> BuildGif(const GifSpec& spec) {
   const char* signature = spec.gif87a ? "GIF87a" : "GIF89a";
@@ -129,7 +137,8 @@ std::vector<std::uint8_t> BuildGif(const GifSpec& spec) {
   const std::uint8_t highest =
       image.indices.empty() ? 0 : *std::max_element(image.indices.begin(), image.indices.end());
   const int tableBits = (local ? localBits : global ? globalBits : 0) + 1;
-  PutImageData(out, image, std::max({2, tableBits, BitsFor(std::size_t{highest} + 1)}));
+  PutLiteralLzw(out, StoredOrder(image),
+                std::max({2, tableBits, BitsFor(std::size_t{highest} + 1)}));
   out.push_back(0x3B);
   return out;
 }

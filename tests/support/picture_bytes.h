@@ -35,6 +35,11 @@ struct GifSpec {
 
 std::vector<std::uint8_t> BuildGif(const GifSpec& spec);
 
+// An image's pixel data as a GIF stores it: the minimum code size, then `indices`, in the order
+// they are stored, as LZW of literal codes in sub-blocks, and the terminator.
+void PutLiteralLzw(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& indices,
+                   int minimumCodeSize);
+
 // A 24-bit bitmap file of `width` x `height`, `pixels` row by row from the top.
 std::vector<std::uint8_t> BuildBmp(int width, int height,
                                    const std::vector<platform::Colour>& pixels);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/viewer/gif_builder.h"
 #include "viewer/gif_stream.h"
 
 namespace torvek::viewer {
@@ -22,83 +23,8 @@ void PrintTo(const GifFrameValues& v, std::ostream* out) {
 namespace {
 
 using platform::MemoryBlock;
-using Bytes = std::vector<std::uint8_t>;
-
-// Hand-made files, block by block. The pixel data is no valid LZW (nothing here decodes it),
-// but it lies in real sub-blocks of bytes that never repeat soon and are never 0, so a stream
-// cut at the wrong place, or a chain walked wrongly, does not come out right by luck.
-class GifBuilder {
- public:
-  // A global colour table of `colours` entries (a power of two), none for 0.
-  GifBuilder(int width, int height, int colours = 256, std::string_view version = "GIF89a")
-      : bytes_(version.begin(), version.end()) {
-    U16(width), U16(height), Raw({static_cast<std::uint8_t>(Table(colours) | 0x70), 0, 0});
-    bytes_.resize(13 + TableBytes(colours), 0x55);
-    header_ = bytes_.size();
-  }
-  GifBuilder& Looping() { return Raw({0x21, 0xFF, 11}).Text("NETSCAPE2.0").Raw({3, 1, 0, 0, 0}); }
-  GifBuilder& Comment(std::string_view text) { return Raw({0x21, 0xFE}).Chain(text); }
-  GifBuilder& Control(int delay, int disposal) {
-    Raw({0x21, 0xF9, 4, static_cast<std::uint8_t>(disposal << 2 | 1)}), U16(delay);
-    return Raw({0xFF, 0});
-  }
-  GifBuilder& PlainText(std::string_view text) {
-    return Raw({0x21, 0x01, 12, 0, 0, 0, 0, 80, 0, 16, 0, 8, 16, 1, 0}).Chain(text);
-  }
-  GifBuilder& Image(int left, int top, int width, int height, int pixelBytes = 40,
-                    int colours = 0) {
-    Raw({0x2C}), U16(left), U16(top), U16(width), U16(height), Raw({Table(colours)});
-    bytes_.resize(bytes_.size() + TableBytes(colours), 0x66);
-    Raw({8});
-    std::string pixels;
-    for (int i = 0; i < pixelBytes; ++i)
-      pixels.push_back(static_cast<char>(1 + (bytes_.size() + i) % 251));
-    return Chain(pixels);
-  }
-  GifBuilder& Trailer() { return Raw({0x3B}); }
-  GifBuilder& Raw(std::initializer_list<std::uint8_t> bytes) {
-    bytes_.insert(bytes_.end(), bytes);
-    return *this;
-  }
-
-  std::size_t size() const { return bytes_.size(); }
-  std::size_t header() const { return header_; }
-  const Bytes& bytes() const { return bytes_; }
-  Bytes Cut(std::size_t size) const { return Bytes(bytes_.begin(), bytes_.begin() + size); }
-  // Header and global table, the run [begin, end), trailer.
-  Bytes Stream(std::size_t begin, std::size_t end) const {
-    Bytes stream(bytes_.begin(), bytes_.begin() + header_);
-    stream.insert(stream.end(), bytes_.begin() + begin, bytes_.begin() + end);
-    stream.push_back(0x3B);
-    return stream;
-  }
-
- private:
-  static std::uint8_t Table(int colours) {
-    int exponent = 0;
-    while ((2 << exponent) < colours)
-      ++exponent;
-    return static_cast<std::uint8_t>(colours > 0 ? 0x80 | exponent : 0);
-  }
-  static std::size_t TableBytes(int colours) { return colours > 0 ? 3 * std::max(colours, 2) : 0; }
-  GifBuilder& Text(std::string_view text) {
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-    return *this;
-  }
-  GifBuilder& Chain(std::string_view data) {
-    for (std::size_t at = 0; at < data.size(); at += 255) {
-      const std::string_view part = data.substr(at, 255);
-      Raw({static_cast<std::uint8_t>(part.size())}).Text(part);
-    }
-    return Raw({0});
-  }
-  void U16(int value) {
-    Raw({static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
-  }
-
-  Bytes bytes_;
-  std::size_t header_ = 0;
-};
+using viewertest::Bytes;
+using viewertest::GifBuilder;
 
 struct Split {
   bool isGif = false;
