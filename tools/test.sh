@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds the native, sanitizer and 32-bit
 # Windows builds, and runs every test natively, under ASan+UBSan and under 32-bit Wine (with
-# Xvfb as the display when there is none). Stops everything it started.
+# Xvfb as the display when there is none), and the viewer's tests under ThreadSanitizer. Stops
+# everything it started.
 #
 #   tools/test.sh            everything
 #   tools/test.sh native     only the native builds and their tests
@@ -35,6 +36,12 @@ build native-asan
 phase "testing native under ASan+UBSan"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --preset native-asan -j "$jobs"
+
+# Only the viewer's tests (the preset's targets): its worker thread and the interface thread
+# share the canvas.
+build native-tsan
+phase "testing the viewer under ThreadSanitizer"
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --preset native-tsan -j "$jobs"
 
 if [ "$only" = native ]; then
   phase "done"
