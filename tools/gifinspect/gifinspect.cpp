@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/platform/memory_block.h"
+#include "tools/gifinspect/command.h"
 #include "viewer/gif_stream.h"
 #ifdef _WIN32
 #include <fcntl.h>
@@ -26,9 +27,10 @@ using torvek::viewer::GifStream;
 
 constexpr char kHelp[] = R"help(usage: gifinspect frames FILE
        gifinspect split FILE DIR
+       gifinspect render FILE --frames N --out OUT.png|OUT.rgba [--max WxH] [--menu-colour R,G,B]
        gifinspect --help
 
-Runs the demonstration viewer's frame splitter over FILE.
+Runs the demonstration viewer's frame splitter, or its whole player, over FILE.
 
 frames   lists the frames. The first line is
            count=<n> screen=<W>x<H>
@@ -42,24 +44,24 @@ frames   lists the frames. The first line is
            <k> size=<bytes> delay=<hundredths|none> disposal=<d> left=- top=- width=- height=- kind=text
 split    writes each of those one-frame streams as DIR/<k>.gif (DIR is made when missing;
          other files in it are left alone).
+render   writes the player's canvas as it stands right after its N-th frame is drawn (N from
+         1; before that frame's wait and disposal), played by the viewer's own code: the
+         canvas starts in the menu colour, disposal 2 fills with black, and the canvas is
+         cleared to black after the last frame of each pass. A still picture (a GIF of one
+         image, a bitmap) is drawn once, whatever N. The canvas is the logical screen, no
+         larger than --max when given (the size of the viewer's picture control);
+         --menu-colour is the system's menu colour, by default Windows 7's 240,240,240
+         (Wine 8 has 255,255,255). OUT.rgba is raw 8-bit RGBA, row by row from the top,
+         alpha 255; OUT.png a PNG of the same pixels. Natively only: the Windows build says
+         so and exits 2.
 
-Data that is not a GIF prints "not a GIF" and writes nothing.
-Exit status: 0 done, 1 not a GIF, 2 bad arguments, or a file that cannot be read or written.
+frames and split print "not a GIF" for other data and write nothing; render prints "nothing
+to show" when the viewer cannot load the file.
+Exit status: 0 done, 1 not a GIF (frames, split) or nothing to show (render), 2 bad
+arguments, or a file that cannot be read or written.
 )help";
 
-enum ExitStatus { kDone = 0, kNotGif = 1, kTrouble = 2 };
-// A command's answer when its arguments do not fit: the usage is printed, the exit is kTrouble.
-constexpr int kBadArguments = -1;
-
-using Arguments = std::vector<std::string>;
-
-bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
+using namespace torvek::gifinspect;
 
 // The file, begun as the viewer begins a load. Prints why when it cannot be.
 class LoadedGif {
@@ -78,7 +80,7 @@ class LoadedGif {
     if (!gif_.BeginGif(bytes_.data(), static_cast<std::uint32_t>(bytes_.size()), screenWidth_,
                        screenHeight_)) {
       std::printf("not a GIF\n");
-      return kNotGif;
+      return kRefused;
     }
     gif_.RewindToFirstBlock();
     return kDone;
@@ -154,7 +156,7 @@ int Split(const Arguments& arguments) {
 }
 
 // A new command is one more row; each checks its own arguments and answers kBadArguments when
-// they do not fit. The player's canvas after N frames ("render") goes here, in the native build.
+// they do not fit.
 struct Command {
   const char* name;
   int (*run)(const Arguments& arguments);
@@ -162,9 +164,18 @@ struct Command {
 constexpr Command kCommands[] = {
     {"frames", Frames},
     {"split", Split},
+    {"render", Render},
 };
 
 }  // namespace
+
+bool torvek::gifinspect::ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
