@@ -133,8 +133,9 @@ TEST_F(ViewerWindow, PlaysDemonstration140AsGifinspectRendersIt) {
     control.CopyFrom(*screen, area, 0, 0);
     std::vector<std::uint8_t> png;
     ASSERT_TRUE(testing::EncodePng(control, png));
-    std::ofstream(shots + "\\viewer_140_" + std::to_string(count) + ".png", std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    std::ofstream shot(shots + "\\viewer_140_" + std::to_string(count) + ".png", std::ios::binary);
+    shot.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    EXPECT_TRUE(shot.good()) << "the screenshot was not kept";
 
     const std::vector<std::uint8_t> expected =
         Expected(work + "\\expected-" + std::to_string(count) + ".rgba");
