@@ -1,6 +1,7 @@
 // Off-screen drawing for a control that paints from a worker thread: a canvas compatible with
 // the screen (a memory device context with a compatible bitmap on Windows, a Surface
-// elsewhere), and the display that makes canvases and answers the screen's metrics.
+// elsewhere), and the display that makes canvases and off-screen surfaces and answers the
+// screen's metrics.
 #pragma once
 
 #include <memory>
@@ -43,6 +44,11 @@ class Display {
   // A canvas compatible with `like` (the save surface of a frame). Null on failure.
   virtual std::unique_ptr<Canvas> CreateCompatibleCanvas(const Canvas& like, int width,
                                                          int height) = 0;
+  // An off-screen surface, to build a paint in and copy to the paint surface in one piece:
+  // every Surface has the same pixel layout, so it suits any. On Windows a DIB section selected
+  // into a memory device context of its own. Null when a side is not positive or it cannot be
+  // made; the content is undefined until filled.
+  virtual std::unique_ptr<Surface> CreateSurface(int width, int height) = 0;
   // GetSysColor(COLOR_MENU), read when asked.
   virtual Colour MenuColour() = 0;
   // GetDeviceCaps(screen, LOGPIXELSX / LOGPIXELSY).

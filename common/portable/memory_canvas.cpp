@@ -6,15 +6,8 @@
 
 namespace torvek::portable {
 
-namespace {
-
-// What a screen-compatible bitmap can be; the same bound as a decoded picture's.
-constexpr std::int64_t kMaxCanvasPixels = std::int64_t{64} << 20;
-
-}  // namespace
-
 std::unique_ptr<MemoryCanvas> MemoryCanvas::Create(int width, int height) {
-  if (width <= 0 || height <= 0 || std::int64_t{width} * height > kMaxCanvasPixels)
+  if (width <= 0 || height <= 0 || std::int64_t{width} * height > kMaxPixels)
     return nullptr;
   try {
     return std::unique_ptr<MemoryCanvas>(new MemoryCanvas(width, height));

@@ -2,6 +2,7 @@
 // draw into.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "common/platform/canvas.h"
@@ -10,6 +11,9 @@ namespace torvek::portable {
 
 class MemoryCanvas : public platform::Canvas {
  public:
+  // What a screen-compatible bitmap can be; the same bound as a decoded picture's.
+  static constexpr std::int64_t kMaxPixels = std::int64_t{64} << 20;
+
   // Null when a side is not positive or the pixels cannot be had.
   static std::unique_ptr<MemoryCanvas> Create(int width, int height);
 

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "common/win32/dib_surface.h"
 #include "common/win32/gdi_canvas.h"
 #include "common/win32/gdi_display.h"
 
@@ -36,6 +37,10 @@ std::unique_ptr<platform::Canvas> GdiDisplay::CreateCompatibleCanvas(const platf
   if (gdi == nullptr)
     return nullptr;
   return GdiCanvas::Create(gdi->DeviceContext(), width, height);
+}
+
+std::unique_ptr<platform::Surface> GdiDisplay::CreateSurface(int width, int height) {
+  return DibSurface::Create(width, height);
 }
 
 platform::Colour GdiDisplay::MenuColour() {

@@ -12,6 +12,7 @@ class GdiDisplay : public platform::Display {
                                                  int height) override;
   std::unique_ptr<platform::Canvas> CreateCompatibleCanvas(const platform::Canvas& like, int width,
                                                            int height) override;
+  std::unique_ptr<platform::Surface> CreateSurface(int width, int height) override;
   platform::Colour MenuColour() override;
   int LogPixelsX() override;
   int LogPixelsY() override;

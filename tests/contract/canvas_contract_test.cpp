@@ -1,6 +1,6 @@
 // Canvases and the display behind them, checked against both builds: fills and copies are
 // clipped as GDI clips them, a copy to the control's surface takes the canvas's top-left area,
-// and the display answers the screen's menu colour and resolution.
+// and the display makes what is asked and answers the screen's menu colour and resolution.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -79,9 +79,13 @@ TEST_F(CanvasContract, CopyToTakesTheTopLeftAreaOfTheCanvas) {
                               kC, kC, kC, kC}));
 }
 
-TEST_F(CanvasContract, DisplayMakesNoEmptyCanvasAndReportsTheScreen) {
+TEST_F(CanvasContract, DisplayMakesNoEmptyCanvasOrSurfaceAndReportsTheScreen) {
   EXPECT_EQ(display_->CreateCanvas(0, 0, 5), nullptr);
   EXPECT_EQ(display_->CreateCanvas(0, 5, -1), nullptr);
+  EXPECT_EQ(display_->CreateSurface(0, 5), nullptr);
+  std::unique_ptr<platform::Surface> surface = display_->CreateSurface(3, 2);
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(surface->Width() * surface->Height(), 6);
   EXPECT_EQ(display_->MenuColour(), contract::kSideUnderTest.menuColour)
       << contract::kSideUnderTest.name;
   EXPECT_EQ(display_->LogPixelsX(), 96);

@@ -78,6 +78,9 @@ class FaultyDisplay : public platform::Display {
                                                  int height) override;
   std::unique_ptr<platform::Canvas> CreateCompatibleCanvas(const platform::Canvas& like, int width,
                                                            int height) override;
+  std::unique_ptr<platform::Surface> CreateSurface(int width, int height) override {
+    return real_.CreateSurface(width, height);
+  }
   platform::Colour MenuColour() override { return real_.MenuColour(); }
   int LogPixelsX() override { return real_.LogPixelsX(); }
   int LogPixelsY() override { return real_.LogPixelsY(); }
