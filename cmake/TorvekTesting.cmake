@@ -27,7 +27,7 @@ function(torvek_add_test name)
     set(host_root "")
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
-    ENVIRONMENT "TORVEK_SOURCE_DIR=${host_root}${PROJECT_SOURCE_DIR};TORVEK_TESTDATA_DIR=${host_root}${PROJECT_SOURCE_DIR}/../shared/testdata")
+    ENVIRONMENT "TORVEK_SOURCE_DIR=${host_root}${PROJECT_SOURCE_DIR};TORVEK_TESTDATA_DIR=${host_root}${TORVEK_TESTDATA_DIR}")
   set(locks)
   if(ARG_REGISTRY)
     list(APPEND locks wine_registry)

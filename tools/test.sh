@@ -22,9 +22,17 @@ export TORVEK_TEST_START=$SECONDS
 phase "installing missing packages"
 tools/install-deps.sh
 
+# The third-party test data lies beside the checkout unless TORVEK_TESTDATA_DIR says where.
+testdata=${TORVEK_TESTDATA_DIR:-$repo/../shared/testdata}
+if [ ! -d "$testdata/gif" ]; then
+  echo "no third-party test data in $testdata: set TORVEK_TESTDATA_DIR to its folder" >&2
+  exit 1
+fi
+testdata=$(cd "$testdata" && pwd)
+
 build() {
   phase "building $1"
-  cmake --preset "$1" >/dev/null
+  cmake --preset "$1" -DTORVEK_TESTDATA_DIR="$testdata" >/dev/null
   cmake --build --preset "$1" -j "$jobs"
 }
 
