@@ -73,6 +73,23 @@ std::vector<std::uint8_t> StoredZlib(const std::vector<std::uint8_t>& raw) {
   return out;
 }
 
+// `raw` holds each row behind its filter byte.
+void WritePng(int width, int height, std::uint8_t colourType, const std::vector<std::uint8_t>& raw,
+              std::vector<std::uint8_t>& png) {
+  png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  std::vector<std::uint8_t> header;
+  PutBigEndian(header, static_cast<std::uint32_t>(width));
+  PutBigEndian(header, static_cast<std::uint32_t>(height));
+  header.insert(header.end(),
+                {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
+  PutChunk(png, "IHDR", header);
+  PutChunk(png, "IDAT", StoredZlib(raw));
+  PutChunk(png, "IEND", {});
+}
+
+constexpr std::uint8_t kRgb = 2;
+constexpr std::uint8_t kRgba = 6;
+
 }  // namespace
 
 bool EncodePng(const platform::Surface& surface, std::vector<std::uint8_t>& png) {
@@ -92,14 +109,24 @@ bool EncodePng(const platform::Surface& surface, std::vector<std::uint8_t>& png)
       raw.push_back(platform::BlueOf(colour));
     }
   }
-  png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> header;
-  PutBigEndian(header, static_cast<std::uint32_t>(width));
-  PutBigEndian(header, static_cast<std::uint32_t>(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, deflate, no filter, no interlace
-  PutChunk(png, "IHDR", header);
-  PutChunk(png, "IDAT", StoredZlib(raw));
-  PutChunk(png, "IEND", {});
+  WritePng(width, height, kRgb, raw, png);
+  return true;
+}
+
+bool EncodePngRgba(int width, int height, const std::vector<std::uint8_t>& rgba,
+                   std::vector<std::uint8_t>& png) {
+  png.clear();
+  const auto rowBytes = static_cast<std::size_t>(width) * 4;
+  if (width <= 0 || height <= 0 || rgba.size() != rowBytes * static_cast<std::size_t>(height))
+    return false;
+  std::vector<std::uint8_t> raw;
+  raw.reserve(static_cast<std::size_t>(height) * (rowBytes + 1));
+  for (int y = 0; y < height; ++y) {
+    raw.push_back(0);  // no filter
+    const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y * rowBytes);
+    raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
+  }
+  WritePng(width, height, kRgba, raw, png);
   return true;
 }
 
