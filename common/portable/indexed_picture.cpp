@@ -13,6 +13,11 @@ IndexedPicture::IndexedPicture(int width, int height, std::unique_ptr<std::uint8
       colours_(colours),
       transparent_(transparent) {}
 
+IndexedImage IndexedPicture::Image() const {
+  const std::uint8_t* table = storage_.get();
+  return IndexedImage{Width(), Height(), table + 3 * colours_, table, colours_, transparent_};
+}
+
 bool IndexedPicture::Draw(platform::Surface& target, const RenderRequest& request) {
   // An index past the end of the table is drawn as Windows' loader draws it: not at all, like
   // the transparent one.

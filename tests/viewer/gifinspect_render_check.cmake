@@ -46,6 +46,15 @@ if(NOT png MATCHES "^89504e470d0a1a0a0000000d494844520000000200000002$")
   message(FATAL_ERROR "animation.png does not begin as a 2 x 2 PNG: ${png}")
 endif()
 
+# --standard: the same file composed from a transparent screen, and as a PNG with alpha
+# (colour type 6 after the 2 x 2 size). The player's options do not go with it.
+render(0 standard.png ${suite}/animation.gif --frames 1 --standard)
+file(READ ${WORK}/standard.png png HEX LIMIT 26)
+if(NOT png MATCHES "^89504e470d0a1a0a0000000d4948445200000002000000020806$")
+  message(FATAL_ERROR "standard.png does not begin as a 2 x 2 RGBA PNG: ${png}")
+endif()
+render(2 standard.rgba ${suite}/animation.gif --frames 1 --standard --menu-colour 1,2,3)
+
 render(1 none.rgba $ENV{TORVEK_TESTDATA_DIR}/gif/SOURCES.md --frames 1)
 if(NOT printed STREQUAL "nothing to show\n" OR EXISTS ${WORK}/none.rgba)
   message(FATAL_ERROR "SOURCES.md: \"${printed}\"")

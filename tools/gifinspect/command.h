@@ -19,6 +19,7 @@ using Arguments = std::vector<std::string>;
 bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 // gifinspect render FILE --frames N --out OUT.png|OUT.rgba [--max WxH] [--menu-colour R,G,B]
+//   or FILE --frames N --out OUT.png|OUT.rgba --standard
 int Render(const Arguments& arguments);
 
 }  // namespace torvek::gifinspect

@@ -28,6 +28,7 @@ using torvek::viewer::GifStream;
 constexpr char kHelp[] = R"help(usage: gifinspect frames FILE
        gifinspect split FILE DIR
        gifinspect render FILE --frames N --out OUT.png|OUT.rgba [--max WxH] [--menu-colour R,G,B]
+       gifinspect render FILE --frames N --out OUT.png|OUT.rgba --standard
        gifinspect --help
 
 Runs the demonstration viewer's frame splitter, or its whole player, over FILE.
@@ -54,9 +55,17 @@ render   writes the player's canvas as it stands right after its N-th frame is d
          (Wine 8 has 255,255,255). OUT.rgba is raw 8-bit RGBA, row by row from the top,
          alpha 255; OUT.png a PNG of the same pixels. Natively only: the Windows build says
          so and exits 2.
+         With --standard, the canvas is composed as GIF89a viewers and the public
+         conformance suites compose it, not as the viewer plays it: the logical screen starts
+         transparent (0,0,0,0), disposal 2 clears to transparent, disposal 3 puts back what
+         was under the image, images are clipped to the screen, and N counts images (plain
+         text frames are left out; past the last image the canvas stays as the last one left
+         it). The frames are cut and decoded by the viewer's own splitter and portable
+         loader. A screen of more than 16M pixels is not composed. Alpha is 0 or 255.
 
 frames and split print "not a GIF" for other data and write nothing; render prints "nothing
-to show" when the viewer cannot load the file.
+to show" when the viewer cannot load the file (with --standard: when it is not a GIF, or its
+screen has no pixels or too many).
 Exit status: 0 done, 1 not a GIF (frames, split) or nothing to show (render), 2 bad
 arguments, or a file that cannot be read or written.
 )help";

@@ -14,6 +14,7 @@
 #include "common/portable/portable_picture_loader.h"
 #include "common/testing/png_image.h"
 #include "tools/gifinspect/command.h"
+#include "tools/gifinspect/standard_compositor.h"
 #include "viewer/gif_animation.h"
 
 namespace torvek::gifinspect {
@@ -29,6 +30,8 @@ struct RenderOptions {
   int maxHeight = 0xFFFF;
   platform::Colour menuColour = platform::Rgb(240, 240, 240);
   bool standard = false;
+  // --max or --menu-colour, which only the player's rules take.
+  bool playerOptions = false;
 };
 
 // `count` integers from `lowest` to `highest`, separated by `separator`, and nothing else.
@@ -72,10 +75,12 @@ bool ParseRender(const Arguments& arguments, RenderOptions& options) {
     } else if (option == "--max" && ParseNumbers(value, 'x', 2, 1, 0xFFFF, numbers)) {
       options.maxWidth = numbers[0];
       options.maxHeight = numbers[1];
+      options.playerOptions = true;
     } else if (option == "--menu-colour" && ParseNumbers(value, ',', 3, 0, 255, numbers)) {
       options.menuColour = platform::Rgb(static_cast<std::uint8_t>(numbers[0]),
                                          static_cast<std::uint8_t>(numbers[1]),
                                          static_cast<std::uint8_t>(numbers[2]));
+      options.playerOptions = true;
     } else if (option == "--out" && (EndsWith(value, ".rgba") || EndsWith(value, ".png"))) {
       options.out = value;
       options.rgba = EndsWith(value, ".rgba");
@@ -83,7 +88,15 @@ bool ParseRender(const Arguments& arguments, RenderOptions& options) {
       return false;
     }
   }
-  return options.frames > 0 && !options.out.empty();
+  return options.frames > 0 && !options.out.empty() && !(options.standard && options.playerOptions);
+}
+
+bool WriteBytes(const std::vector<std::uint8_t>& bytes, const RenderOptions& options) {
+  std::ofstream out(options.out, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return static_cast<bool>(out);
 }
 
 bool WriteCanvas(const platform::Surface& canvas, const RenderOptions& options) {
@@ -100,11 +113,24 @@ bool WriteCanvas(const platform::Surface& canvas, const RenderOptions& options) 
   } else if (!testing::EncodePng(canvas, bytes)) {
     return false;
   }
-  std::ofstream out(options.out, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
+  return WriteBytes(bytes, options);
+}
+
+int RenderStandard(const std::vector<std::uint8_t>& file, const RenderOptions& options) {
+  RgbaImage canvas;
+  if (ComposeStandard(file.data(), static_cast<std::uint32_t>(file.size()), options.frames,
+                      canvas) != StandardOutcome::kComposed) {
+    std::printf("nothing to show\n");
+    return kRefused;
+  }
+  std::vector<std::uint8_t> png;
+  if (options.rgba ? !WriteBytes(canvas.pixels, options)
+                   : !testing::EncodePngRgba(canvas.width, canvas.height, canvas.pixels, png) ||
+                         !WriteBytes(png, options)) {
+    std::fprintf(stderr, "gifinspect: cannot write %s\n", options.out.c_str());
+    return kTrouble;
+  }
+  return kDone;
 }
 
 }  // namespace
@@ -113,15 +139,13 @@ int Render(const Arguments& arguments) {
   RenderOptions options;
   if (!ParseRender(arguments, options))
     return kBadArguments;
-  if (options.standard) {
-    std::fprintf(stderr, "gifinspect: render --standard is not available yet\n");
-    return kTrouble;
-  }
   std::vector<std::uint8_t> file;
   if (!ReadFile(options.file, file) || file.size() > std::numeric_limits<std::uint32_t>::max()) {
     std::fprintf(stderr, "gifinspect: cannot read %s\n", options.file.c_str());
     return kTrouble;
   }
+  if (options.standard)
+    return RenderStandard(file, options);
 
   portable::MemoryDisplay display;
   display.SetMenuColour(options.menuColour);
