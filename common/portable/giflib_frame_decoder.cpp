@@ -16,18 +16,53 @@ namespace {
 // stream could fill is refused before its pixels are allocated.
 constexpr std::uint64_t kMaxPixelsPerByte = 4 * 4096;
 
+// The header (signature and screen descriptor) and the global colour table that start a GIF.
+constexpr std::size_t kHeaderBytes = 13;
+
+// The size in bytes of the global colour table of a stream that has its whole header.
+std::size_t GlobalTableBytes(const std::uint8_t* data) {
+  const std::uint8_t packed = data[10];
+  return (packed & 0x80) != 0 ? std::size_t{3} << ((packed & 7) + 1) : 0;
+}
+
+// What giflib reads: the stream with its global colour table cut out and the table's flag
+// cleared. giflib would read the table colour by colour into a table of its own, once for every
+// one-frame stream of a recording; the decoder takes the colours from the stream itself instead.
 struct Reader {
   const std::uint8_t* data = nullptr;
   std::size_t size = 0;
+  // The screen descriptor as giflib sees it.
+  std::uint8_t header[kHeaderBytes] = {};
+  // The global colour table, left out of what giflib reads.
+  std::size_t tableBytes = 0;
+  // Bytes giflib has read.
   std::size_t offset = 0;
+
+  Reader(const std::uint8_t* bytes, std::size_t byteCount) : data(bytes), size(byteCount) {
+    if (size < kHeaderBytes)
+      return;
+    std::memcpy(header, data, kHeaderBytes);
+    tableBytes = std::min(GlobalTableBytes(data), size - kHeaderBytes);
+    header[10] &= 0x7F;
+  }
+
+  std::size_t Remaining() const { return size - tableBytes - offset; }
 };
 
 int ReadBytes(GifFileType* gif, GifByteType* out, int count) {
   auto* reader = static_cast<Reader*>(gif->UserData);
-  const std::size_t wanted = count > 0 ? static_cast<std::size_t>(count) : 0;
-  const std::size_t given = std::min(wanted, reader->size - reader->offset);
-  std::memcpy(out, reader->data + reader->offset, given);
-  reader->offset += given;
+  std::size_t wanted =
+      std::min(count > 0 ? static_cast<std::size_t>(count) : 0, reader->Remaining());
+  const std::size_t given = wanted;
+  if (reader->offset < kHeaderBytes && wanted > 0) {
+    const std::size_t fromHeader = std::min(wanted, kHeaderBytes - reader->offset);
+    std::memcpy(out, reader->header + reader->offset, fromHeader);
+    reader->offset += fromHeader;
+    out += fromHeader;
+    wanted -= fromHeader;
+  }
+  std::memcpy(out, reader->data + reader->tableBytes + reader->offset, wanted);
+  reader->offset += wanted;
   return static_cast<int>(given);
 }
 
@@ -62,12 +97,13 @@ std::unique_ptr<platform::Picture> DecodeImage(GifFileType* gif, const Reader& r
     failure = PictureFailure::kTooLarge;
     return nullptr;
   }
-  if (pixels > (reader.size - reader.offset) * kMaxPixelsPerByte) {
+  if (pixels > reader.Remaining() * kMaxPixelsPerByte) {
     failure = PictureFailure::kUnbacked;
     return nullptr;
   }
-  const ColorMapObject* table = image.ColorMap != nullptr ? image.ColorMap : gif->SColorMap;
-  const int colours = table != nullptr ? std::clamp(table->ColorCount, 0, 256) : 0;
+  const ColorMapObject* local = image.ColorMap;
+  const int colours = local != nullptr ? std::clamp(local->ColorCount, 0, 256)
+                                       : static_cast<int>(reader.tableBytes / 3);
   const std::uint64_t tableBytes = 3 * static_cast<std::uint64_t>(colours);
   BudgetShare share;
   std::unique_ptr<std::uint8_t[]> storage =
@@ -76,23 +112,31 @@ std::unique_ptr<platform::Picture> DecodeImage(GifFileType* gif, const Reader& r
     failure = PictureFailure::kOverBudget;
     return nullptr;
   }
-  for (int i = 0; i < colours; ++i) {
-    storage[3 * i] = table->Colors[i].Red;
-    storage[3 * i + 1] = table->Colors[i].Green;
-    storage[3 * i + 2] = table->Colors[i].Blue;
+  if (local == nullptr) {
+    std::memcpy(storage.get(), reader.data + kHeaderBytes, tableBytes);
+  } else {
+    for (int i = 0; i < colours; ++i) {
+      storage[3 * i] = local->Colors[i].Red;
+      storage[3 * i + 1] = local->Colors[i].Green;
+      storage[3 * i + 2] = local->Colors[i].Blue;
+    }
   }
   std::uint8_t* indices = storage.get() + tableBytes;
-  // Interlaced rows arrive in four passes: every 8th row from 0, every 8th from 4, every 4th
-  // from 2, every 2nd from 1.
-  static constexpr int kPassStart[] = {0, 4, 2, 1};
-  static constexpr int kPassStep[] = {8, 8, 4, 2};
-  const int passes = image.Interlace ? 4 : 1;
-  for (int pass = 0; pass < passes; ++pass) {
-    const int step = image.Interlace ? kPassStep[pass] : 1;
-    for (int row = image.Interlace ? kPassStart[pass] : 0; row < image.Height; row += step) {
-      GifPixelType* line = indices + static_cast<std::size_t>(row) * image.Width;
-      if (DGifGetLine(gif, line, image.Width) == GIF_ERROR)
-        return nullptr;
+  if (!image.Interlace) {
+    // In one call, as DGifSlurp reads an image: each call into the LZW decoder costs.
+    if (DGifGetLine(gif, indices, static_cast<int>(pixels)) == GIF_ERROR)
+      return nullptr;
+  } else {
+    // Interlaced rows arrive in four passes: every 8th row from 0, every 8th from 4, every 4th
+    // from 2, every 2nd from 1.
+    static constexpr int kPassStart[] = {0, 4, 2, 1};
+    static constexpr int kPassStep[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass) {
+      for (int row = kPassStart[pass]; row < image.Height; row += kPassStep[pass]) {
+        GifPixelType* line = indices + static_cast<std::size_t>(row) * image.Width;
+        if (DGifGetLine(gif, line, image.Width) == GIF_ERROR)
+          return nullptr;
+      }
     }
   }
   failure = PictureFailure::kNone;
@@ -107,7 +151,8 @@ std::unique_ptr<platform::Picture> DecodeGifFrame(const std::uint8_t* data, std:
                                                   const std::shared_ptr<PictureBudget>& budget,
                                                   PictureFailure& failure) {
   failure = PictureFailure::kCorrupt;
-  Reader reader{data, size, 0};
+  // A global table cut short leaves nothing after it for giflib to read, which then fails.
+  Reader reader(data, size);
   int error = 0;
   GifFile gif(DGifOpen(&reader, ReadBytes, &error));
   if (gif == nullptr)

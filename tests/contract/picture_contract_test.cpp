@@ -312,8 +312,8 @@ TEST_F(PictureContract, GarbageTruncatedAndEmptyDataFail) {
   // Header and table (13 + 12 bytes), then the descriptor (10) and the pixel data.
   Bytes headerOnly = cut(25);
   headerOnly.push_back(0x3B);
-  for (const Bytes& bad : {Bytes_("no picture at all, only words"), cut(10), headerOnly, cut(37),
-                           cut(good.size() - 4)})
+  for (const Bytes& bad : {Bytes_("no picture at all, only words"), cut(10), cut(20), headerOnly,
+                           cut(37), cut(good.size() - 4)})
     EXPECT_EQ(LoadStream(bad), nullptr) << bad.size() << " bytes";
   EXPECT_EQ(LoadFile(Bytes_(testing::TestDataFile(
                 "gif/wuffs-test-data/hippopotamus.interlaced.truncated.gif"))),
