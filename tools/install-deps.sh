@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the builds and tests need, where they are missing. Needs root
-# (or sudo) only when something is missing.
+# Installs the Debian packages the builds and tests need, where they are missing; or, given
+# package names, those packages (tools/fuzz.sh asks for clang and libFuzzer). Needs root (or
+# sudo) only when something is missing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   xvfb xauth x11-xserver-utils fonts-wqy-microhei
   googletest libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libstb-dev
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
