@@ -12,10 +12,8 @@
 //   gif_load_bench [--benchmark_filter=...]
 //   (TORVEK_DEMONSTRATION_DIR: the built demonstrations; TORVEK_TESTDATA_DIR: the test data)
 #include <benchmark/benchmark.h>
-#include <gif_lib.h>
 #include <malloc.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -24,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/giflib_slurp.h"
 #include "bench/timed_picture_loader.h"
 #include "common/portable/embedded_resources.h"
 #include "common/portable/memory_display.h"
@@ -81,32 +80,6 @@ struct Player {
   }
 };
 
-struct Reader {
-  const Bytes* data;
-  std::size_t offset;
-};
-
-int ReadBytes(GifFileType* gif, GifByteType* out, int count) {
-  auto* reader = static_cast<Reader*>(gif->UserData);
-  const std::size_t given =
-      std::min(static_cast<std::size_t>(count), reader->data->size() - reader->offset);
-  std::memcpy(out, reader->data->data() + reader->offset, given);
-  reader->offset += given;
-  return static_cast<int>(given);
-}
-
-// The number of images DGifSlurp decoded, or -1.
-int Slurp(const Bytes& file) {
-  Reader reader{&file, 0};
-  int error = 0;
-  GifFileType* gif = DGifOpen(&reader, ReadBytes, &error);
-  if (gif == nullptr)
-    return -1;
-  const int images = DGifSlurp(gif) == GIF_OK ? gif->ImageCount : -1;
-  DGifCloseFile(gif, &error);
-  return images;
-}
-
 void LoadAgainstSlurp(benchmark::State& state, const Bytes& file) {
   Player player;
   MemoryBlock block = CopyToBlock(file);
@@ -122,7 +95,7 @@ void LoadAgainstSlurp(benchmark::State& state, const Bytes& file) {
       return;
     }
     const double loaded = ProcessorSeconds();
-    if (Slurp(file) < 0) {
+    if (torvek::bench::SlurpGif(file) < 0) {
       state.SkipWithError("DGifSlurp failed");
       return;
     }

@@ -6,16 +6,15 @@
 //
 //   picture_decode_bench [--benchmark_...]   (TORVEK_TESTDATA_DIR: the shared test data)
 #include <benchmark/benchmark.h>
-#include <gif_lib.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/giflib_slurp.h"
 #include "common/portable/portable_picture_loader.h"
 #include "viewer/gif_stream.h"
 
@@ -105,32 +104,14 @@ void DecodeOnly(benchmark::State& state, const Bytes& file) {
   Report(state, blocks.size());
 }
 
-struct Reader {
-  const Bytes* data;
-  std::size_t offset;
-};
-
-int ReadBytes(GifFileType* gif, GifByteType* out, int count) {
-  auto* reader = static_cast<Reader*>(gif->UserData);
-  const std::size_t given =
-      std::min(static_cast<std::size_t>(count), reader->data->size() - reader->offset);
-  std::memcpy(out, reader->data->data() + reader->offset, given);
-  reader->offset += given;
-  return static_cast<int>(given);
-}
-
 void Slurp(benchmark::State& state, const Bytes& file) {
   int frames = 0;
   for (auto _ : state) {
-    Reader reader{&file, 0};
-    int error = 0;
-    GifFileType* gif = DGifOpen(&reader, ReadBytes, &error);
-    if (gif == nullptr || DGifSlurp(gif) == GIF_ERROR) {
+    frames = torvek::bench::SlurpGif(file);
+    if (frames < 0) {
       state.SkipWithError("DGifSlurp failed");
       break;
     }
-    frames = gif->ImageCount;
-    DGifCloseFile(gif, &error);
   }
   Report(state, static_cast<std::size_t>(frames));
 }
