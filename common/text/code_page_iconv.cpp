@@ -1,6 +1,7 @@
 // Code page 936 through glibc's iconv, whose CP936 table is Microsoft's.
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -28,9 +29,21 @@ bool Convert(const char* to, const char* from, const char* input, std::size_t in
   return true;
 }
 
+// Every conversion opens iconv afresh; ASCII, which code page 936 keeps as it is, needs none.
+// Registry names and .reg lines are mostly ASCII, and a name is converted at every lookup.
+template <typename Char>
+bool IsAscii(std::basic_string_view<Char> text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](Char c) { return static_cast<char32_t>(c) < 0x80; });
+}
+
 }  // namespace
 
 bool Cp936ToUtf16(std::string_view text, std::u16string& out) {
+  if (IsAscii(text)) {
+    out.assign(text.begin(), text.end());
+    return true;
+  }
   std::vector<char> bytes;
   if (!Convert("UTF-16LE", "CP936", text.data(), text.size(), bytes))
     return false;
@@ -43,6 +56,10 @@ bool Cp936ToUtf16(std::string_view text, std::u16string& out) {
 }
 
 bool Utf16ToCp936(std::u16string_view text, std::string& out) {
+  if (IsAscii(text)) {
+    out.assign(text.begin(), text.end());
+    return true;
+  }
   std::vector<char> bytes(text.size() * 2);
   for (std::size_t i = 0; i < text.size(); ++i) {
     bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
