@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <unordered_map>
 
 #include "common/text/code_page.h"
 #include "common/text/path_split.h"
@@ -20,6 +21,9 @@ constexpr WinError kErrorBadPathname = 161;
 constexpr WinError kErrorNoAccess = 998;
 
 constexpr std::u16string_view kWow6432Node = u"WOW6432NODE";
+
+constexpr std::size_t kMaxDepth = 512;
+constexpr std::size_t kMaxNewLevels = 32;
 
 constexpr std::uint32_t kQueryValue = 0x0001;
 constexpr std::uint32_t kSetValue = 0x0002;
@@ -106,14 +110,25 @@ struct MemoryRegistry::Node {
   struct Value {
     RegValue value;
     std::u16string folded;
+    bool erased = false;
   };
 
   std::string name;
   std::u16string folded;
   Node* parent = nullptr;
+  std::size_t depth = 0;                        // levels below the root key
   std::vector<std::shared_ptr<Node>> children;  // in the order RegEnumKeyExA gives them
-  std::vector<Value> values;                    // in the order they were first set
+  // In the order they were first set. A deleted value stays, erased, until the values are next
+  // listed, so that deleting many of them does not move the rest each time.
+  std::vector<Value> values;
+  std::unordered_map<std::u16string, std::size_t> valueIndex;  // folded name: place in values
+  std::size_t erasedValues = 0;
   bool deleted = false;
+
+  Node() = default;
+  Node(const Node&) = delete;
+  Node& operator=(const Node&) = delete;
+  ~Node() { DetachSubtree(); }
 
   std::vector<std::shared_ptr<Node>>::iterator LowerBound(const std::u16string& key) {
     return std::lower_bound(children.begin(), children.end(), key,
@@ -133,27 +148,70 @@ struct MemoryRegistry::Node {
     child->name = std::string(childName);
     child->folded = Fold(childName);
     child->parent = this;
+    child->depth = depth + 1;
     children.insert(LowerBound(child->folded), child);
     return child;
   }
 
   Value* FindValue(std::string_view valueName) {
-    const std::u16string key = Fold(valueName);
-    for (Value& v : values) {
-      if (v.folded == key)
-        return &v;
+    const auto it = valueIndex.find(Fold(valueName));
+    return it == valueIndex.end() ? nullptr : &values[it->second];
+  }
+
+  Value& AddValue(std::string_view valueName) {
+    Value& added =
+        values.emplace_back(Value{RegValue{std::string(valueName), {}, {}}, Fold(valueName)});
+    valueIndex.emplace(added.folded, values.size() - 1);
+    return added;
+  }
+
+  void EraseValue(Value& value) {
+    valueIndex.erase(value.folded);
+    value = Value{{}, {}, true};
+    ++erasedValues;
+  }
+
+  // The values as RegEnumValueA lists them.
+  const std::vector<Value>& ListedValues() {
+    if (erasedValues != 0) {
+      std::erase_if(values, [](const Value& v) { return v.erased; });
+      for (std::size_t i = 0; i < values.size(); ++i)
+        valueIndex[values[i].folded] = i;
+      erasedValues = 0;
     }
-    return nullptr;
+    return values;
   }
 
   // Detaches the key from the tree; handles still open on it or below it see it deleted.
   void MarkDeleted() {
     deleted = true;
     parent = nullptr;
-    for (const auto& child : children)
-      child->MarkDeleted();
+    DetachSubtree();
+  }
+
+ private:
+  // Takes the keys below apart one level at a time, marked deleted, so that neither this nor
+  // their destruction recurses as deep as the tree goes.
+  void DetachSubtree() {
+    std::vector<std::shared_ptr<Node>> pending = std::move(children);
     children.clear();
+    ClearValues();
+    while (!pending.empty()) {
+      const std::shared_ptr<Node> node = std::move(pending.back());
+      pending.pop_back();
+      node->deleted = true;
+      node->parent = nullptr;
+      node->ClearValues();
+      for (std::shared_ptr<Node>& child : node->children)
+        pending.push_back(std::move(child));
+      node->children.clear();
+    }
+  }
+
+  void ClearValues() {
     values.clear();
+    valueIndex.clear();
+    erasedValues = 0;
   }
 };
 
@@ -206,26 +264,38 @@ WinError MemoryRegistry::Resolve(RegKey parent, const char* subKey, bool applyVi
   // On a 64-bit machine a 32-bit program that walks into HKLM\SOFTWARE lands in its Wow6432Node,
   // unless the next step names Wow6432Node itself: the literal path reaches the same key.
   const bool redirect = applyView && view_ == RegistryView::kWow64;
-  const auto isRedirected = [this](const Node& n) {
-    return n.parent == localMachine_.get() && n.folded == u"SOFTWARE";
-  };
-  const auto step = [walk](std::shared_ptr<Node>& at, std::string_view name) {
-    std::shared_ptr<Node> next = at->Child(name);
-    if (!next && walk == Walk::kCreate)
-      next = at->AddChild(name);
-    at = std::move(next);
-    return at != nullptr;
-  };
+  std::vector<std::string_view> steps;
+  bool atMachine = node == localMachine_;
+  bool atSoftware = node->parent == localMachine_.get() && node->folded == u"SOFTWARE";
   for (const std::string_view part : parts) {
-    if (redirect && isRedirected(*node) && Fold(part) != kWow6432Node &&
-        !step(node, "Wow6432Node")) {
-      return platform::kErrorFileNotFound;
-    }
-    if (!step(node, part))
-      return platform::kErrorFileNotFound;
+    const std::u16string folded = Fold(part);
+    if (redirect && atSoftware && folded != kWow6432Node)
+      steps.push_back("Wow6432Node");
+    steps.push_back(part);
+    atSoftware = atMachine && folded == u"SOFTWARE";
+    atMachine = false;
   }
-  if (redirect && !parts.empty() && isRedirected(*node) && !step(node, "Wow6432Node"))
-    return platform::kErrorFileNotFound;
+  if (redirect && !parts.empty() && atSoftware)
+    steps.push_back("Wow6432Node");
+
+  std::size_t taken = 0;
+  for (; taken < steps.size(); ++taken) {
+    std::shared_ptr<Node> next = node->Child(steps[taken]);
+    if (!next)
+      break;
+    node = std::move(next);
+  }
+  if (taken < steps.size()) {
+    if (walk == Walk::kOpen)
+      return platform::kErrorFileNotFound;
+    // Windows' limits: a tree 512 levels deep, and at most 32 levels made by one call. Nothing
+    // is made when a path goes past either.
+    const std::size_t newLevels = steps.size() - taken;
+    if (newLevels > kMaxNewLevels || node->depth + newLevels > kMaxDepth)
+      return platform::kErrorFilenameExcedRange;
+    for (; taken < steps.size(); ++taken)
+      node = node->AddChild(steps[taken]);
+  }
   found = std::move(node);
   return platform::kErrorSuccess;
 }
@@ -382,10 +452,8 @@ WinError MemoryRegistry::SetValue(RegKey key, const char* valueName, std::uint32
     ++size;
   const std::string_view name = valueName ? valueName : "";
   Node::Value* existing = node->FindValue(name);
-  if (existing == nullptr) {
-    node->values.push_back({RegValue{std::string(name), type, {}}, Fold(name)});
-    existing = &node->values.back();
-  }
+  if (existing == nullptr)
+    existing = &node->AddValue(name);
   existing->value.type = type;
   existing->value.data.assign(data, data + size);
   return platform::kErrorSuccess;
@@ -396,10 +464,10 @@ WinError MemoryRegistry::DeleteValue(RegKey key, const char* valueName) {
   std::shared_ptr<Node> node;
   if (const WinError error = FindLive(key, kSetValue, node))
     return error;
-  const Node::Value* found = node->FindValue(valueName ? valueName : "");
+  Node::Value* found = node->FindValue(valueName ? valueName : "");
   if (found == nullptr)
     return platform::kErrorFileNotFound;
-  node->values.erase(node->values.begin() + (found - node->values.data()));
+  node->EraseValue(*found);
   return platform::kErrorSuccess;
 }
 
@@ -408,9 +476,10 @@ WinError MemoryRegistry::EnumValue(RegKey key, std::uint32_t index, RegValue& va
   std::shared_ptr<Node> node;
   if (const WinError error = FindLive(key, kQueryValue, node))
     return error;
-  if (index >= node->values.size())
+  const std::vector<Node::Value>& values = node->ListedValues();
+  if (index >= values.size())
     return platform::kErrorNoMoreItems;
-  value = node->values[index].value;
+  value = values[index].value;
   return platform::kErrorSuccess;
 }
 

@@ -8,6 +8,11 @@
 // KEY_QUERY_VALUE, listing subkeys KEY_ENUMERATE_SUB_KEYS, writing values KEY_SET_VALUE.
 // Opening, creating and deleting keys below a handle want nothing of it. RegOpenKeyA and
 // RegCreateKeyA open with every right; the view flags KEY_WOW64_* are not honoured.
+//
+// Windows' limits on the tree hold: no key lies more than 512 levels below its root key, and one
+// call makes at most 32 new levels; a create past either makes nothing and answers
+// kErrorFilenameExcedRange. (Wine 8 enforces neither limit, and which code Windows answers is
+// not checked here.) Values are found by their name through an index, not by a scan of the key.
 #pragma once
 
 #include <cstdint>

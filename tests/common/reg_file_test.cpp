@@ -83,6 +83,7 @@ TEST(RegFile, ReadsEveryKindOfLine) {
 
 [HKEY_LOCAL_MACHINE\SOFTWARE\T]
 @="default"
+"Gone"="soon"
 "Quoted"="say \"hi\" at C:\\dir\\"  ; a comment after the data
 "Count"=DWORD:2A
 "Blob"=hex:01,02,\
@@ -91,7 +92,6 @@ TEST(RegFile, ReadsEveryKindOfLine) {
   05
 "Big"=hex(b):01,00,00,00,00,00,00,00
 "None"=hex(0):
-"Gone"="soon"
 "Gone"=-
 
 [HKEY_LOCAL_MACHINE\SOFTWARE\T\Sub\Deeper]
@@ -101,6 +101,10 @@ TEST(RegFile, ReadsEveryKindOfLine) {
 [-HKEY_LOCAL_MACHINE\SOFTWARE\NeverWasThere]
 )"));
   ASSERT_TRUE(result.ok()) << result.line << ": " << result.message;
+  // Listing the values closes the gap a deleted one leaves; those after it are still found.
+  std::string exported;
+  ASSERT_TRUE(ExportRegFile(registry, RegFileFormat::kUtf8, exported).ok());
+  EXPECT_NE(exported.find("@=\"default\"\n\"Quoted\"="), std::string::npos) << exported;
   EXPECT_EQ(Read(registry, "SOFTWARE\\T", nullptr), std::string("1:default", 10));
   EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Quoted"), std::string("1:say \"hi\" at C:\\dir\\", 22));
   EXPECT_EQ(Read(registry, "SOFTWARE\\T", "Count"), std::string("4:\x2A\0\0\0", 6));

@@ -3,6 +3,7 @@
 // the end of each case: the Wine prefix is shared by every test program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -309,6 +310,31 @@ TEST_F(RegistryContract, CreateKeyMakesEveryMissingLevel) {
   RegKey none = platform::kNoKey;
   EXPECT_EQ(registry_->CreateKey(scratch_, "\\Lead", none), kErrorBadPathname);
   EXPECT_EQ(Open(scratch_, "One\\Missing", none), platform::kErrorFileNotFound);
+}
+
+TEST_F(RegistryContract, CreateKeyKeepsToWindowsLimitsOnDepth) {
+  // Windows makes at most 32 levels in one call and no key more than 512 levels below its root;
+  // past either it makes nothing. Wine 8 enforces neither limit.
+  const WinError refused =
+      contract::RegistryIsWine() ? kErrorSuccess : platform::kErrorFilenameExcedRange;
+  const auto levels = [](std::size_t count) {
+    std::string path = "k";
+    for (std::size_t i = 1; i < count; ++i)
+      path += "\\k";
+    return path;
+  };
+  RegKey key = platform::kNoKey;
+  EXPECT_EQ(registry_->CreateKey(scratch_, levels(33).c_str(), key), refused);
+  EXPECT_EQ(SubKeys(scratch_).empty(), refused != kErrorSuccess);
+
+  const std::string scratchPath = registry_->KeyPath(scratch_);
+  std::size_t depth = std::count(scratchPath.begin(), scratchPath.end(), '\\');
+  RegKey at = scratch_;
+  for (; depth < 512; depth += std::min<std::size_t>(32, 512 - depth))
+    at = Create(levels(std::min<std::size_t>(32, 512 - depth)).c_str(), at);
+  EXPECT_EQ(registry_->CreateKey(at, "k", key), refused);
+  if (refused == kErrorSuccess)
+    registry_->CloseKey(key);
 }
 
 TEST_F(RegistryContract, AHandleStaysUsableUntilClosedAndSeesItsKeyDeleted) {
