@@ -3,6 +3,7 @@
 // "ProductName" is the product key, whose name tells the release by the year it contains.
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "installer/acad/acad_install_table.h"
 
@@ -90,38 +91,69 @@ void AcadInstallTable::ScanAcadRoot(const char* rootPath,
   registry_.CloseKey(machine);
 }
 
+// Depth first, each key before its subkeys; a key that holds the value is the last one looked
+// at below it. The keys being walked are kept on a stack of their own, not the program's: a
+// tree of any depth (Wine sets no limit) costs memory, never the stack.
 void AcadInstallTable::FindValueInTree(platform::RegKey parent, const char* name) {
-  platform::RegKey key = platform::kNoKey;
-  if (registry_.OpenKeyEx(parent, name, platform::kKeyRead, key) != platform::kErrorSuccess) {
-    return;
+  struct OpenKey {
+    platform::RegKey key;
+    std::uint32_t subKeyCount;
+    std::uint32_t next;
+  };
+  std::vector<OpenKey> open;
+  char subKeyName[kNameBufferSize] = {};
+  const char* childName = name;
+  platform::RegKey from = parent;
+  for (;;) {
+    platform::RegKey key = platform::kNoKey;
+    if (childName != nullptr &&
+        registry_.OpenKeyEx(from, childName, platform::kKeyRead, key) == platform::kErrorSuccess) {
+      if (HoldsSoughtValue(key)) {
+        // The earlier find is overwritten and never used again.
+        DropLastFoundKey();
+        lastFoundKey_ = key;
+      } else {
+        std::uint32_t subKeyCount = 0;
+        if (registry_.QuerySubKeyCount(key, subKeyCount) != platform::kErrorSuccess)
+          subKeyCount = 0;
+        open.push_back({key, subKeyCount, 0});
+      }
+    }
+    // The next subkey to look at: the next one of the deepest key that has one left.
+    childName = nullptr;
+    while (!open.empty() && childName == nullptr) {
+      OpenKey& at = open.back();
+      if (at.next == at.subKeyCount) {
+        registry_.CloseKey(at.key);
+        open.pop_back();
+        continue;
+      }
+      std::uint32_t nameLength = kNameBufferSize;
+      if (registry_.EnumKey(at.key, at.next++, subKeyName, nameLength) == platform::kErrorSuccess) {
+        childName = subKeyName;
+        from = at.key;
+      }
+    }
+    if (childName == nullptr)
+      return;
   }
+}
+
+bool AcadInstallTable::HoldsSoughtValue(platform::RegKey key) {
   std::uint8_t data[kValueBufferSize] = {};
   std::uint32_t dataLength = kValueBufferSize;
   std::uint32_t type = 0;
   // Whatever its type, the data is taken as text; data longer than the buffer is not there.
-  if (registry_.QueryValue(key, soughtValueName_.c_str(), &type, data, &dataLength) ==
+  if (registry_.QueryValue(key, soughtValueName_.c_str(), &type, data, &dataLength) !=
       platform::kErrorSuccess) {
-    found_ = true;
-    // The earlier find is overwritten and never used again.
-    DropLastFoundKey();
-    lastFoundKey_ = key;
-    const auto* text = reinterpret_cast<const char*>(data);
-    const std::size_t length = std::min<std::size_t>(dataLength, kValueBufferSize);
-    const void* zero = std::memchr(text, '\0', length);
-    lastFoundValue_.assign(text, zero != nullptr ? static_cast<const char*>(zero) : text + length);
-    return;
+    return false;
   }
-  std::uint32_t subKeyCount = 0;
-  if (registry_.QuerySubKeyCount(key, subKeyCount) != platform::kErrorSuccess)
-    subKeyCount = 0;
-  for (std::uint32_t i = 0; i < subKeyCount; ++i) {
-    char subKeyName[kNameBufferSize] = {};
-    std::uint32_t nameLength = kNameBufferSize;
-    if (registry_.EnumKey(key, i, subKeyName, nameLength) != platform::kErrorSuccess)
-      continue;
-    FindValueInTree(key, subKeyName);
-  }
-  registry_.CloseKey(key);
+  found_ = true;
+  const auto* text = reinterpret_cast<const char*>(data);
+  const std::size_t length = std::min<std::size_t>(dataLength, kValueBufferSize);
+  const void* zero = std::memchr(text, '\0', length);
+  lastFoundValue_.assign(text, zero != nullptr ? static_cast<const char*>(zero) : text + length);
+  return true;
 }
 
 }  // namespace torvek::acad

@@ -45,6 +45,8 @@ class AcadInstallTable {
   // The steps of discovery, and of registration and the fonts for one installation.
   void ScanAcadRoot(const char* rootPath, const std::vector<int>& recognisedReleases);
   void FindValueInTree(platform::RegKey parent, const char* name);
+  // Reads soughtValueName in the key into found and lastFoundValue; true when it is there.
+  bool HoldsSoughtValue(platform::RegKey key);
   void WriteReleaseRegistration(int count, int releaseYear);
   void RewriteAcadRx(const std::string& location, int releaseYear);
   void InstallFontsAt(const std::string& location);

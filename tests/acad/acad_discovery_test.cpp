@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string_view>
+
 #include "common/text/cp936_text.h"
 #include "installer/acad/acad_install_table.h"
 #include "tests/acad/acad_fixture.h"
@@ -114,6 +117,77 @@ TEST(AcadDiscovery, RecordsEveryInstallationOfOneRelease) {
   EXPECT_EQ(table.Location(8, 11), "C:\\A21");
   EXPECT_TRUE(EqualsNoCase(machine.registry().KeyPath(table.ProductKey(8, 11)),
                            "HKEY_LOCAL_MACHINE\\" + AcadRoot(view) + "R18.0.21\\ACAD"));
+}
+
+// One release key above a chain of keys as long as asked for, both values at its end: deeper
+// than Windows lets a tree go, as Wine does. A key's handle is its level below the release key.
+class BottomlessRegistry final : public platform::Registry {
+ public:
+  explicit BottomlessRegistry(platform::RegKey depth) : depth_(depth) {}
+
+  platform::WinError OpenKey(platform::RegKey parent, const char* subKey,
+                             platform::RegKey& result) override {
+    return OpenKeyEx(parent, subKey, platform::kKeyRead, result);
+  }
+  platform::WinError OpenKeyEx(platform::RegKey parent, const char* subKey, std::uint32_t,
+                               platform::RegKey& result) override {
+    const std::string_view name = subKey ? subKey : "";
+    if (parent != platform::kLocalMachine)
+      result = name.empty() ? parent : parent == kAcadRoot ? 1 : parent + 1;
+    else if (name.empty())
+      result = parent;
+    else if (name == "SOFTWARE\\Autodesk\\AutoCAD")
+      result = kAcadRoot;
+    else
+      return platform::kErrorFileNotFound;
+    return platform::kErrorSuccess;
+  }
+  platform::WinError QuerySubKeyCount(platform::RegKey key, std::uint32_t& count) override {
+    count = key == kAcadRoot || key < depth_ ? 1 : 0;
+    return platform::kErrorSuccess;
+  }
+  platform::WinError EnumKey(platform::RegKey, std::uint32_t, char* name,
+                             std::uint32_t& nameLength) override {
+    std::strcpy(name, "k");
+    nameLength = 1;
+    return platform::kErrorSuccess;
+  }
+  platform::WinError QueryValue(platform::RegKey key, const char* valueName, std::uint32_t*,
+                                std::uint8_t* data, std::uint32_t* dataLength) override {
+    const std::string_view name = valueName;
+    if (key != depth_ || (name != "AcadLocation" && name != "ProductName"))
+      return platform::kErrorFileNotFound;
+    const std::string_view text = name == "AcadLocation" ? "C:\\Deep" : "AutoCAD 2010";
+    *dataLength = static_cast<std::uint32_t>(text.size());
+    std::memcpy(data, text.data(), text.size());
+    return platform::kErrorSuccess;
+  }
+  platform::WinError CreateKey(platform::RegKey, const char*, platform::RegKey&) override {
+    return platform::kErrorAccessDenied;
+  }
+  platform::WinError DeleteKey(platform::RegKey, const char*) override {
+    return platform::kErrorAccessDenied;
+  }
+  platform::WinError SetValue(platform::RegKey, const char*, std::uint32_t, const std::uint8_t*,
+                              std::uint32_t) override {
+    return platform::kErrorAccessDenied;
+  }
+  platform::WinError CloseKey(platform::RegKey) override { return platform::kErrorSuccess; }
+  std::string KeyPath(platform::RegKey key) override { return std::to_string(key); }
+
+ private:
+  static constexpr platform::RegKey kAcadRoot = 0x7FFFFFFF;
+  const platform::RegKey depth_;
+};
+
+TEST(AcadDiscovery, SearchesATreeOfAnyDepth) {
+  BottomlessRegistry registry(100'000);
+  torvek::testing::TestMachine machine(AnyView());
+  AcadInstallTable table(registry, machine.files());
+  table.DiscoverAcadInstallations();
+  ASSERT_EQ(table.LocationCount(8), 1);
+  EXPECT_EQ(table.Location(8, 0), "C:\\Deep");
+  EXPECT_EQ(table.ProductKey(8, 0), 100'000u);
 }
 
 TEST(AcadDiscovery, FindsNothingOnAMachineWithoutAutoCAD) {
