@@ -1,13 +1,15 @@
 // The .reg reader. A file is taken apart in two steps, each in one place: DecodeLines turns
-// its bytes into Unicode lines, and Parse reads those lines (the header, comments, values that
-// go on over lines ending in a backslash) into operations; nothing reaches the registry until
-// the whole file has been read.
+// its bytes into Unicode lines, and Parse reads those lines (the header, comments, hex data that
+// goes on over lines ending in a backslash) into operations; nothing reaches the registry until
+// the whole file has been read and its keys have been tried. Whatever the reader cannot take as
+// regedit would is an error naming its line: nothing is cut short or run into the next line.
 #include <vector>
 
 #include "common/portable/reg_file.h"
 #include "common/portable/reg_file_syntax.h"
 #include "common/text/code_page.h"
 #include "common/text/cp936_text.h"
+#include "common/text/path_split.h"
 
 namespace torvek::portable::reg_syntax {
 
@@ -55,6 +57,15 @@ bool TakeHex(std::u16string_view& text, std::size_t maxDigits, std::uint32_t& va
   return n > 0;
 }
 
+// regedit reads a line only up to a NUL, and the registry's A calls cut a name there.
+RegFileResult FindNul(const std::vector<std::u16string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].find(u'\0') != std::u16string::npos)
+      return Error(i + 1, "a NUL character");
+  }
+  return {};
+}
+
 // The file as Unicode lines. Code page 936 and UTF-8 are split at 0x0A before decoding, which
 // is never part of a multibyte character in either, so a bad byte is reported on its line.
 RegFileResult DecodeLines(std::string_view bytes, std::vector<std::u16string>& lines) {
@@ -75,7 +86,7 @@ RegFileResult DecodeLines(std::string_view bytes, std::vector<std::u16string>& l
       }
     }
     lines.push_back(std::move(line));
-    return {};
+    return FindNul(lines);
   }
   bool utf8 = true;
   if (bytes.starts_with("\xEF\xBB\xBF"))
@@ -95,7 +106,7 @@ RegFileResult DecodeLines(std::string_view bytes, std::vector<std::u16string>& l
     lines.push_back(std::move(line));
     start = end + 1;
   }
-  return {};
+  return FindNul(lines);
 }
 
 struct Operation {
@@ -147,12 +158,17 @@ const char* TakeQuoted(std::u16string_view& text, std::u16string& out) {
   return "a quoted string without its closing quote";
 }
 
+// A key name may hold ']'; the one that closes the key is the first with nothing but blanks or a
+// comment after it, so a ']' in that comment is never part of the name.
 RegFileResult ParseKey(std::u16string_view line, std::size_t lineNumber, Operation& op) {
-  const std::size_t close = line.rfind(u']');
-  if (close == std::u16string_view::npos)
-    return Error(lineNumber, "a key without its closing bracket");
-  if (!AtEnd(line.substr(close + 1)))
-    return Error(lineNumber, "text after a key's closing bracket");
+  std::size_t close = line.find(u']');
+  while (close != std::u16string_view::npos && !AtEnd(line.substr(close + 1)))
+    close = line.find(u']', close + 1);
+  if (close == std::u16string_view::npos) {
+    return Error(lineNumber, line.find(u']') == std::u16string_view::npos
+                                 ? "a key without its closing bracket"
+                                 : "text after a key's closing bracket");
+  }
   std::u16string_view inner = line.substr(1, close - 1);
   op.kind = Operation::Kind::kOpenKey;
   if (inner.starts_with(u'-')) {
@@ -176,27 +192,62 @@ RegFileResult ParseKey(std::u16string_view line, std::size_t lineNumber, Operati
   return {};
 }
 
-RegFileResult ParseHexBytes(std::u16string_view text, std::size_t lineNumber,
+// The lines of the file as Parse walks them; hex data takes more than one.
+class LineCursor {
+ public:
+  explicit LineCursor(const std::vector<std::u16string>& lines) : lines_(lines) {}
+
+  bool AtFileEnd() const { return index_ >= lines_.size(); }
+  std::size_t Number() const { return index_ + 1; }
+  std::u16string_view Line() const { return Trim(lines_[index_]); }
+  void Advance() { ++index_; }
+
+  // Moves to the next line that is neither blank nor a comment, as regedit does inside hex
+  // data; false at the end of the file.
+  bool NextDataLine() {
+    for (++index_; !AtFileEnd(); ++index_) {
+      if (!Line().empty() && Line().front() != u';')
+        return true;
+    }
+    return false;
+  }
+
+ private:
+  const std::vector<std::u16string>& lines_;
+  std::size_t index_ = 0;
+};
+
+// Hex bytes separated by commas. Where a byte is due, a backslash with nothing but blanks or a
+// comment after it carries the data on to the next line; nothing else ever does.
+RegFileResult ParseHexBytes(std::u16string_view text, LineCursor& cursor,
                             std::vector<std::uint8_t>& bytes) {
   bytes.clear();
-  if (AtEnd(text))
-    return {};
   for (;;) {
     text = TrimLeft(text);
+    if (text.starts_with(u'\\') && AtEnd(text.substr(1))) {
+      const std::size_t from = cursor.Number();
+      if (!cursor.NextDataLine())
+        return Error(from, "the file ends inside a value's hex data");
+      text = cursor.Line();
+      continue;
+    }
+    if (bytes.empty() && AtEnd(text))
+      return {};
     std::uint32_t byte = 0;
     if (!TakeHex(text, 2, byte))
-      return Error(lineNumber, "expected a hex byte");
+      return Error(cursor.Number(), "expected a hex byte");
     bytes.push_back(static_cast<std::uint8_t>(byte));
     text = TrimLeft(text);
     if (!text.starts_with(u','))
       break;
     text.remove_prefix(1);
   }
-  return AtEnd(text) ? RegFileResult{} : Error(lineNumber, "text after a value's data");
+  return AtEnd(text) ? RegFileResult{} : Error(cursor.Number(), "text after a value's data");
 }
 
-RegFileResult ParseData(std::u16string_view text, std::size_t lineNumber, bool unicodeHex,
+RegFileResult ParseData(std::u16string_view text, LineCursor& cursor, bool unicodeHex,
                         Operation& op) {
+  const std::size_t lineNumber = cursor.Number();
   RegValue& value = op.value;
   if (text.starts_with(u'-')) {
     op.kind = Operation::Kind::kDeleteValue;
@@ -239,24 +290,33 @@ RegFileResult ParseData(std::u16string_view text, std::size_t lineNumber, bool u
   }
   if (!text.starts_with(u':'))
     return Error(lineNumber, "expected : after hex");
-  if (RegFileResult result = ParseHexBytes(text.substr(1), lineNumber, value.data); !result.ok())
+  if (RegFileResult result = ParseHexBytes(text.substr(1), cursor, value.data); !result.ok())
     return result;
-  if (unicodeHex && IsStringType(value.type)) {
-    if (value.data.size() % 2 != 0)
-      return Error(lineNumber, "UTF-16 string data with an odd number of bytes");
-    std::u16string wide(value.data.size() / 2, u'\0');
-    for (std::size_t i = 0; i < wide.size(); ++i)
-      wide[i] = static_cast<char16_t>(value.data[2 * i] | (value.data[2 * i + 1] << 8));
-    std::string converted;
-    if (!Utf16ToCp936(wide, converted))
-      return Error(lineNumber, "a string that code page 936 cannot hold");
-    value.data.assign(converted.begin(), converted.end());
+  if (!IsStringType(value.type))
+    return {};
+  // The registry keeps string data as the A calls give it: code page 936, which regedit makes
+  // of a version 5.00 file's UTF-16 and reads a REGEDIT4 file's bytes as.
+  if (!unicodeHex) {
+    std::u16string wide;
+    if (!Cp936ToUtf16(std::string(value.data.begin(), value.data.end()), wide))
+      return Error(lineNumber, "string data that is not code page 936 text");
+    return {};
   }
+  if (value.data.size() % 2 != 0)
+    return Error(lineNumber, "UTF-16 string data with an odd number of bytes");
+  std::u16string wide(value.data.size() / 2, u'\0');
+  for (std::size_t i = 0; i < wide.size(); ++i)
+    wide[i] = static_cast<char16_t>(value.data[2 * i] | (value.data[2 * i + 1] << 8));
+  std::string converted;
+  if (!Utf16ToCp936(wide, converted))
+    return Error(lineNumber, "a string that code page 936 cannot hold");
+  value.data.assign(converted.begin(), converted.end());
   return {};
 }
 
-RegFileResult ParseValue(std::u16string_view text, std::size_t lineNumber, bool unicodeHex,
-                         Operation& op) {
+RegFileResult ParseValue(LineCursor& cursor, bool unicodeHex, Operation& op) {
+  const std::size_t lineNumber = cursor.Number();
+  std::u16string_view text = cursor.Line();
   std::u16string name;
   if (text.starts_with(u'@')) {
     text.remove_prefix(1);
@@ -271,7 +331,7 @@ RegFileResult ParseValue(std::u16string_view text, std::size_t lineNumber, bool 
     return Error(lineNumber, "expected = after a value's name");
   if (!Utf16ToCp936(name, op.value.name))
     return Error(lineNumber, "a value name that code page 936 cannot hold");
-  return ParseData(TrimLeft(text.substr(1)), lineNumber, unicodeHex, op);
+  return ParseData(TrimLeft(text.substr(1)), cursor, unicodeHex, op);
 }
 
 RegFileResult Parse(const std::vector<std::u16string>& lines, std::vector<Operation>& ops) {
@@ -280,35 +340,22 @@ RegFileResult Parse(const std::vector<std::u16string>& lines, std::vector<Operat
     return Error(1, kNoHeader);
   const bool unicodeHex = header == kHeader5;
   bool inKey = false;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::size_t lineNumber = i + 1;
-    const std::u16string_view line = Trim(lines[i]);
+  LineCursor cursor(lines);
+  for (cursor.Advance(); !cursor.AtFileEnd(); cursor.Advance()) {
+    const std::u16string_view line = cursor.Line();
     if (line.empty() || line.front() == u';')
       continue;
     Operation op;
-    op.line = lineNumber;
+    op.line = cursor.Number();
     if (line.front() == u'[') {
-      if (RegFileResult result = ParseKey(line, lineNumber, op); !result.ok())
+      if (RegFileResult result = ParseKey(line, op.line, op); !result.ok())
         return result;
       inKey = op.kind == Operation::Kind::kOpenKey;
-      ops.push_back(std::move(op));
-      continue;
-    }
-    // Hex data goes on over lines that end in a backslash; comments may stand between them.
-    std::u16string logical(line);
-    while (!logical.empty() && logical.back() == u'\\') {
-      logical.pop_back();
-      do {
-        ++i;
-      } while (i < lines.size() && Trim(lines[i]).starts_with(u';'));
-      if (i == lines.size())
-        return Error(lineNumber, "the file ends inside a value");
-      logical += Trim(lines[i]);
-    }
-    if (!inKey)
-      return Error(lineNumber, "a value outside a key");
-    if (RegFileResult result = ParseValue(logical, lineNumber, unicodeHex, op); !result.ok())
+    } else if (!inKey) {
+      return Error(op.line, "a value outside a key");
+    } else if (RegFileResult result = ParseValue(cursor, unicodeHex, op); !result.ok()) {
       return result;
+    }
     ops.push_back(std::move(op));
   }
   return {};
@@ -323,7 +370,59 @@ WinError StoreExactly(MemoryRegistry& registry, RegKey key, const RegValue& valu
                            static_cast<std::uint32_t>(value.data.size()));
 }
 
+// The registry refuses a key past Windows' limits (see MemoryRegistry), which depends on the
+// keys there are when its line comes. So that a refused key leaves the registry as it was, the
+// file's key lines are first tried on a registry that holds only the keys along their paths.
+RegFileResult TryKeys(MemoryRegistry& registry, const std::vector<Operation>& ops) {
+  MemoryRegistry trial(RegistryView::kPlain32);
+  RegKey software = platform::kNoKey;
+  if (registry.OpenLiteralKey(platform::kLocalMachine, "SOFTWARE", software) == 0)
+    registry.CloseKey(software);
+  else
+    trial.DeleteLiteralTree(platform::kLocalMachine, "SOFTWARE");
+  for (const Operation& op : ops) {
+    if (op.kind != Operation::Kind::kOpenKey && op.kind != Operation::Kind::kDeleteKey)
+      continue;
+    RegKey at = op.root;
+    RegKey trialAt = op.root;
+    for (const std::string_view name : SplitPath(op.path)) {
+      const std::string part(name);
+      RegKey next = platform::kNoKey;
+      RegKey trialNext = platform::kNoKey;
+      if (registry.OpenLiteralKey(at, part.c_str(), next) != 0)
+        break;
+      trial.CreateLiteralKey(trialAt, part.c_str(), trialNext);
+      registry.CloseKey(at);
+      trial.CloseKey(trialAt);
+      at = next;
+      trialAt = trialNext;
+    }
+    registry.CloseKey(at);
+    trial.CloseKey(trialAt);
+  }
+  for (const Operation& op : ops) {
+    if (op.kind == Operation::Kind::kDeleteKey) {
+      trial.DeleteLiteralTree(op.root, op.path.c_str());
+    } else if (op.kind == Operation::Kind::kOpenKey) {
+      RegKey key = platform::kNoKey;
+      const WinError error = trial.CreateLiteralKey(op.root, op.path.c_str(), key);
+      if (error == platform::kErrorFilenameExcedRange) {
+        return Error(op.line, SplitPath(op.path).size() > 512
+                                  ? "a key more than 512 levels deep"
+                                  : "a key more than 32 levels below the nearest key there is: "
+                                    "the registry makes at most 32 at once");
+      }
+      if (error != platform::kErrorSuccess)
+        return Error(op.line, "the registry refused this line");
+      trial.CloseKey(key);
+    }
+  }
+  return {};
+}
+
 RegFileResult Apply(MemoryRegistry& registry, const std::vector<Operation>& ops) {
+  if (RegFileResult result = TryKeys(registry, ops); !result.ok())
+    return result;
   RegKey current = platform::kNoKey;
   const auto closeCurrent = [&] {
     if (current != platform::kNoKey)

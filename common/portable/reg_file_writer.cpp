@@ -34,44 +34,80 @@ class Writer {
     if (root == nullptr || registry_.OpenLiteralKey(root->key, below.c_str(), key) != 0)
       return Error(0, "no such key to export");
     std::u16string path;
-    RegFileResult result;
-    if (!Cp936ToUtf16(registry_.KeyPath(key), path))
-      result = Error(0, "a key name that is not code page 936 text");
-    else
-      result = WriteKey(key, path, SplitPath(below).empty());
-    registry_.CloseKey(key);
-    return result;
+    if (!Cp936ToUtf16(registry_.KeyPath(key), path)) {
+      registry_.CloseKey(key);
+      return Error(0, "a key name that is not code page 936 text");
+    }
+    return WriteKeys(key, path, SplitPath(below).empty());
   }
 
  private:
-  // A root's own line is left out when it holds no values: it is always there.
-  RegFileResult WriteKey(RegKey key, const std::u16string& path, bool isRoot) {
+  // Each key before its subkeys, depth first, with the open keys on a stack of their own rather
+  // than the program's. Closes `top` and every key it opens.
+  RegFileResult WriteKeys(RegKey top, std::u16string path, bool topIsRoot) {
+    struct OpenKey {
+      RegKey key;
+      std::size_t pathLength;
+      std::uint32_t nextSubkey;
+    };
+    std::vector<OpenKey> open{{top, path.size(), 0}};
+    RegFileResult result = WriteKeyLines(top, path, topIsRoot);
+    std::string name;
+    std::u16string wide;
+    while (result.ok() && !open.empty()) {
+      OpenKey& at = open.back();
+      if (registry_.EnumKeyName(at.key, at.nextSubkey++, name) != platform::kErrorSuccess) {
+        registry_.CloseKey(at.key);
+        open.pop_back();
+        continue;
+      }
+      RegKey child = platform::kNoKey;
+      if (!Cp936ToUtf16(name, wide) || !FitsKeyLine(wide)) {
+        result = Error(0, "a key name that a .reg file cannot hold");
+      } else if (registry_.OpenLiteralKey(at.key, name.c_str(), child) != 0) {
+        result = Error(0, "a key that cannot be opened");
+      } else {
+        path.resize(at.pathLength);
+        path.append(u"\\").append(wide);
+        open.push_back({child, path.size(), 0});
+        result = WriteKeyLines(child, path, false);
+      }
+    }
+    for (const OpenKey& left : open)
+      registry_.CloseKey(left.key);
+    return result;
+  }
+
+  // A name that comes back as it is: on a key line, a ']' followed by nothing but blanks and a
+  // ';' would close the key there and make the rest a comment.
+  static bool FitsKeyLine(std::u16string_view name) {
+    if (name.find(u'\n') != std::u16string_view::npos)
+      return false;
+    for (std::size_t at = name.find(u']'); at != std::u16string_view::npos;
+         at = name.find(u']', at + 1)) {
+      const std::size_t next = name.find_first_not_of(u" \t\r", at + 1);
+      if (next != std::u16string_view::npos && name[next] == u';')
+        return false;
+    }
+    return true;
+  }
+
+  // The key's line and its values. A root's own line is left out when it holds no values: it
+  // is always there.
+  RegFileResult WriteKeyLines(RegKey key, const std::u16string& path, bool isRoot) {
     std::vector<RegValue> values;
     for (RegValue value; registry_.EnumValue(key, static_cast<std::uint32_t>(values.size()),
                                              value) == platform::kErrorSuccess;) {
       values.push_back(std::move(value));
     }
-    if (!isRoot || !values.empty()) {
-      text_.append(u"[").append(path).append(u"]").append(newline_);
-      for (const RegValue& value : values) {
-        if (RegFileResult result = WriteValue(value); !result.ok())
-          return result;
-      }
-      text_.append(newline_);
-    }
-    std::string name;
-    for (std::uint32_t i = 0; registry_.EnumKeyName(key, i, name) == platform::kErrorSuccess; ++i) {
-      std::u16string wide;
-      RegKey child = platform::kNoKey;
-      if (!Cp936ToUtf16(name, wide))
-        return Error(0, "a key name that is not code page 936 text");
-      if (registry_.OpenLiteralKey(key, name.c_str(), child) != platform::kErrorSuccess)
-        return Error(0, "a key that cannot be opened");
-      RegFileResult result = WriteKey(child, path + u'\\' + wide, false);
-      registry_.CloseKey(child);
-      if (!result.ok())
+    if (isRoot && values.empty())
+      return {};
+    text_.append(u"[").append(path).append(u"]").append(newline_);
+    for (const RegValue& value : values) {
+      if (RegFileResult result = WriteValue(value); !result.ok())
         return result;
     }
+    text_.append(newline_);
     return {};
   }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -115,36 +116,103 @@ TEST(RegFile, ReadsEveryKindOfLine) {
   EXPECT_EQ(Read(registry, "SOFTWARE\\T\\Sub", "x"), "no key");
 }
 
-TEST(RegFile, ReportsMalformedInputWithItsLineAndAppliesNothing) {
+// Levels "k\k\...", `count` of them.
+std::string Levels(std::size_t count) {
+  std::string path = "k";
+  for (std::size_t i = 1; i < count; ++i)
+    path += "\\k";
+  return path;
+}
+
+// Files from anywhere: each is read as regedit reads it or refused at the line to blame, with
+// nothing applied. Nothing may be cut short or run into the next line.
+TEST(RegFile, HostileFilesAreReadAsRegeditReadsThemOrRefusedAtTheirLine) {
+  const std::string key4 = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n";
+  const std::string key5 =
+      "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n";
+  // 512 levels below HKEY_LOCAL_MACHINE, made 32 at a time, and the line that goes one deeper.
+  std::string deep = key4;
+  std::string deepPath = "SOFTWARE\\T";
+  for (std::size_t depth = 2; depth < 512; depth += 32) {
+    deepPath.append("\\").append(Levels(std::min<std::size_t>(32, 512 - depth)));
+    deep.append("[HKEY_LOCAL_MACHINE\\").append(deepPath).append("]\n");
+  }
+  const std::size_t deepLines =
+      static_cast<std::size_t>(std::count(deep.begin(), deep.end(), '\n'));
   const struct {
+    const char* kind;
     std::string file;
-    std::size_t line;
+    std::size_t errorLine;  // 0: the file is read, and `value` is where regedit puts it
+    std::string key = "SOFTWARE\\T";
+    std::string value = {};
+    const char* name = "v";
   } cases[] = {
-      {"Windows Registry Editor\n", 1},
-      {"REGEDIT4\n\n\"v\"=\"outside a key\"\n", 3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=\"no end\n", 3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=\"a\\tb\"\n", 3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\n\"v\"=hex:01,0g\n", 4},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=hex:01,\\\n", 3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=dword:123456789\n", 3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=text\n", 3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\n", 2},
-      {"REGEDIT4\n[HKEY_CLASSES_ROOT\\.dwg]\n", 2},
-      {"REGEDIT4\n[-HKEY_LOCAL_MACHINE]\n", 2},
-      {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n"
-       "\"v\"=hex(2):41,00,42\n",
-       3},
-      {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"\xC3\x28\"=-\n",
-       3},
-      {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\n\"v\"=\"\x81\"\n", 3},
+      {"syntax", "Windows Registry Editor\n", 1},
+      {"syntax", "REGEDIT4\n\n\"v\"=\"outside a key\"\n", 3},
+      {"syntax", key4 + "\"v\"=\"no end\n", 3},
+      {"syntax", key4 + "\"v\"=\"a\\tb\"\n", 3},
+      {"syntax", key4 + "\n\"v\"=hex:01,0g\n", 4},
+      {"syntax", key4 + "\"v\"=dword:123456789\n", 3},
+      {"syntax", key4 + "\"v\"=text\n", 3},
+      {"syntax", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\n", 2},
+      {"syntax", "REGEDIT4\n[HKEY_CLASSES_ROOT\\.dwg]\n", 2},
+      {"syntax", "REGEDIT4\n[-HKEY_LOCAL_MACHINE]\n", 2},
+      {"encoding", key5 + "\"v\"=hex(2):41,00,42\n", 3},
+      {"encoding", key5 + "\"\xC3\x28\"=-\n", 3},
+      {"encoding", key4 + "\"v\"=\"\x81\"\n", 3},
+
+      {"depth", key4 + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\\" + Levels(600) + "]\n", 3},
+      {"depth", key4 + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\\" + Levels(33) + "]\n", 3},
+      {"depth", deep + "\"v\"=\"at the bottom\"\n", 0, deepPath,
+       std::string("1:at the bottom", 16)},
+      {"depth", deep + "[HKEY_LOCAL_MACHINE\\" + deepPath + "\\k]\n", deepLines + 1},
+
+      {"NUL", key4 + std::string("\"P\0one\"=\"1\"\n\"P\0two\"=\"2\"\n", 24), 3},
+      {"NUL",
+       Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                 u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\0Tail]\r\n"),
+       2},
+
+      {"continuation",
+       key4 + "\"AcadLocation\"=\"C:\\\\x\\\\\" ; note D:\\\n\"v\"=\"AutoCAD 2008\"\n", 0,
+       "SOFTWARE\\T", std::string("1:AutoCAD 2008", 15)},
+      {"continuation", key4 + "\"v\"=hex:01, \\ ; more below\n\n; a comment\n  02,\\\n  03\n", 0,
+       "SOFTWARE\\T", "3:\x01\x02\x03"},
+      {"continuation", key4 + "\"v\"=dword:1 \\\n\"w\"=\"b\"\n", 3},
+      {"continuation", key4 + "\"v\"=hex:01,02\\\n  03\n", 3},
+      {"continuation", key4 + "\"v\"=hex:01,\\\n\"w\"=\"b\"\n", 4},
+      {"continuation", key4 + "\"v\"=hex:01,\\\n; the end\n", 3},
+
+      {"bracket", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T] ; see [x]\n\"v\"=\"y\"\n", 0,
+       "SOFTWARE\\T", std::string("1:y", 4)},
+      {"bracket", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]x] ;\n\"v\"=\"y\"\n", 0,
+       "SOFTWARE\\T]x", std::string("1:y", 4)},
+      {"bracket", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\T] junk\n", 2},
+
+      {"string data", key4 + "\"v\"=hex(2):81,00\n", 3},
+      {"string data", key4 + "\"v\"=hex(7):41,00,ff,00,00\n", 3},
+      {"string data", key4 + "\"v\"=hex(1):\\\n  81,30,00\n", 3},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
+    SCOPED_TRACE(std::string(c.kind) + ": " + c.file.substr(0, 300));
     MemoryRegistry registry(RegistryView::kPlain32);
     const RegFileResult result = ImportRegFile(registry, c.file);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.line, c.line) << result.message;
-    EXPECT_EQ(Read(registry, "SOFTWARE\\T", "v"), "no key");
+    if (c.errorLine != 0) {
+      EXPECT_EQ(result.line, c.errorLine) << result.message;
+      EXPECT_FALSE(result.ok());
+      EXPECT_EQ(Read(registry, "SOFTWARE\\T", "v"), "no key") << "nothing is applied";
+      continue;
+    }
+    EXPECT_TRUE(result.ok()) << result.line << ": " << result.message;
+    EXPECT_EQ(Read(registry, c.key.c_str(), c.name), c.value);
+    // What is read is what is written back, and read again the same.
+    std::string first;
+    std::string second;
+    MemoryRegistry copy(RegistryView::kPlain32);
+    EXPECT_TRUE(ExportRegFile(registry, RegFileFormat::kUtf16, first).ok() &&
+                ImportRegFile(copy, first).ok() &&
+                ExportRegFile(copy, RegFileFormat::kUtf16, second).ok());
+    EXPECT_EQ(second, first);
   }
 }
 
@@ -227,6 +295,11 @@ TEST(RegFile, ExportThenImportGivesTheSameRegistry) {
   }
   EXPECT_FALSE(
       ExportRegFile(original, RegFileFormat::kUtf8, text, "HKEY_LOCAL_MACHINE\\Nope").ok());
+  // A key line that would read back as a shorter key and a comment is not written.
+  MemoryRegistry commented(RegistryView::kPlain32);
+  ASSERT_EQ(commented.CreateLiteralKey(kLocalMachine, "SOFTWARE\\a] ;b", key), kErrorSuccess);
+  commented.CloseKey(key);
+  EXPECT_FALSE(ExportRegFile(commented, RegFileFormat::kUtf8, text).ok());
 }
 
 TEST(RegFile, Regedit4TrailByte5CIsNoBackslash) {
