@@ -57,11 +57,15 @@ bool TakeHex(std::u16string_view& text, std::size_t maxDigits, std::uint32_t& va
   return n > 0;
 }
 
-// regedit reads a line only up to a NUL, and the registry's A calls cut a name there.
-RegFileResult FindNul(const std::vector<std::u16string>& lines) {
+// Characters that end a line for regedit where they are not ends here: it reads a line only up
+// to a NUL, and takes a carriage return of its own for a line break. Either would cut a name
+// or a value short.
+RegFileResult FindBreaks(const std::vector<std::u16string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].find(u'\0') != std::u16string::npos)
       return Error(i + 1, "a NUL character");
+    if (Trim(lines[i]).find(u'\r') != std::u16string_view::npos)
+      return Error(i + 1, "a carriage return inside a line");
   }
   return {};
 }
@@ -86,7 +90,7 @@ RegFileResult DecodeLines(std::string_view bytes, std::vector<std::u16string>& l
       }
     }
     lines.push_back(std::move(line));
-    return FindNul(lines);
+    return FindBreaks(lines);
   }
   bool utf8 = true;
   if (bytes.starts_with("\xEF\xBB\xBF"))
@@ -106,7 +110,7 @@ RegFileResult DecodeLines(std::string_view bytes, std::vector<std::u16string>& l
     lines.push_back(std::move(line));
     start = end + 1;
   }
-  return FindNul(lines);
+  return FindBreaks(lines);
 }
 
 struct Operation {

@@ -167,11 +167,12 @@ TEST(RegFile, HostileFilesAreReadAsRegeditReadsThemOrRefusedAtTheirLine) {
        std::string("1:at the bottom", 16)},
       {"depth", deep + "[HKEY_LOCAL_MACHINE\\" + deepPath + "\\k]\n", deepLines + 1},
 
-      {"NUL", key4 + std::string("\"P\0one\"=\"1\"\n\"P\0two\"=\"2\"\n", 24), 3},
+      {"NUL or CR", key4 + std::string("\"P\0one\"=\"1\"\n\"P\0two\"=\"2\"\n", 24), 3},
       {"NUL",
        Utf16File(u"Windows Registry Editor Version 5.00\r\n"
                  u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\T\0Tail]\r\n"),
        2},
+      {"NUL or CR", key4 + "\"a\rb\"=\"x\"\r\n", 3},
 
       {"continuation",
        key4 + "\"AcadLocation\"=\"C:\\\\x\\\\\" ; note D:\\\n\"v\"=\"AutoCAD 2008\"\n", 0,
