@@ -15,7 +15,7 @@
 # Each input must stay within 1 GB, as in the sweep of the GIF test data, and end within 10 s:
 # a hang, not a slow input on a busy machine (the sweep holds each file to 2 s).
 # A new target: a torvek_add_fuzz_target call in tests/fuzz/CMakeLists.txt, a corpus folder
-# tests/fuzz/corpus/TARGET, and its seed folders below.
+# tests/fuzz/corpus/TARGET, its seed folders below, and optionally tests/fuzz/TARGET.dict.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
@@ -24,6 +24,7 @@ testdata=${TORVEK_TESTDATA_DIR:-$repo/../shared/testdata}
 # Seed folders of each target, read in place (libFuzzer walks them recursively).
 declare -A seeds=(
   [gif_load_fuzz]="$testdata/gif"
+  [reg_file_fuzz]="tests/acad/fixtures tools/sample-machine"
 )
 
 usage() {
@@ -61,6 +62,8 @@ findings=$repo/build/fuzz/findings/$target
 mkdir -p "$made" "$kept" "$findings"
 read -r -a seed_folders <<<"${seeds[$target]}"
 limits=(-timeout=10 -rss_limit_mb=1024 -max_len=16384)
+# Words of the target's format, when it has a dictionary of them.
+[ -f "tests/fuzz/$target.dict" ] && limits+=(-dict="tests/fuzz/$target.dict")
 
 case $command in
   run)
