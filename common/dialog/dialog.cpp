@@ -114,6 +114,20 @@ bool Dialog::SetIcon(std::uint16_t resourceId) {
   return window_ != nullptr && window_->SetIcon(resourceId);
 }
 
+bool Dialog::PostCall(std::function<void()> call) {
+  return window_ != nullptr && window_->Post(std::move(call));
+}
+
+void Dialog::BeginWaitCursor() {
+  if (window_ != nullptr)
+    window_->ShowWaitCursor(true);
+}
+
+void Dialog::EndWaitCursor() {
+  if (window_ != nullptr)
+    window_->ShowWaitCursor(false);
+}
+
 bool Dialog::TakeOver(int id, Control& control) {
   if (window_ != nullptr)
     return window_->TakeOver(id, control);

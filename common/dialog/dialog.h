@@ -74,6 +74,13 @@ class Dialog {
   std::string Title() const;
   // A group icon of the program's resources, as the window's big and small icon.
   bool SetIcon(std::uint16_t resourceId);
+  // Runs `call` from the dialog's message loop, after what it already holds: once the dialog is
+  // shown and painted, when posted from OnInitDialog. False while the dialog is not running;
+  // a call still queued when the dialog ends never runs.
+  bool PostCall(std::function<void()> call);
+  // The wait cursor, for a handler that keeps the dialog from its input for a while.
+  void BeginWaitCursor();
+  void EndWaitCursor();
   // Hands the control `id` to `control` from now (or, before the run, from the moment the
   // controls exist) until the dialog ends.
   bool TakeOver(int id, Control& control);

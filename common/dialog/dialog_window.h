@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,11 @@ class DialogWindow {
   virtual bool GetItemRect(int id, platform::Rect& rect) const = 0;
   virtual bool SetItemFont(int id, const ControlFont& font) = 0;
   virtual bool TakeOver(int id, Control& control) = 0;
+  // Queues `call` behind what the window's message loop already holds; the loop runs it once
+  // the window is shown and painted. Calls still queued when the window goes are dropped.
+  virtual bool Post(std::function<void()> call) = 0;
+  // The wait cursor over the window while `wait` holds, for work that keeps the loop busy.
+  virtual void ShowWaitCursor(bool wait) = 0;
 };
 
 }  // namespace torvek::dialog

@@ -18,6 +18,8 @@ int HeadlessDialogHost::RunModal(dialog::Dialog& dialog, platform::WindowRef) {
   window->Start();
   while (!window->Ended()) {
     window->PaintInvalid();
+    if (window->RunPosted())
+      continue;
     if (user_ == nullptr) {
       faults_.push_back("nobody acts on the dialog \"" + window->Title() + "\"");
       window->End(-1);

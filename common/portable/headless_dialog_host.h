@@ -43,6 +43,8 @@ class HeadlessDialogHost : public dialog::DialogHost {
   void SetUser(HeadlessUser* user) { user_ = user; }
   // What the host could not model or do.
   const std::vector<std::string>& Faults() const { return faults_; }
+  // The innermost running dialog; null when none runs.
+  HeadlessWindow* Top() { return running_.empty() ? nullptr : running_.back(); }
   // The dialog that closed last, as it looked when it closed; null before any has.
   HeadlessWindow* LastClosed() { return lastClosed_.get(); }
   SystemPalette& Palette() { return palette_; }

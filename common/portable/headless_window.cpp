@@ -85,6 +85,7 @@ void HeadlessWindow::Close() {
   if (!running_)
     return;
   running_ = false;
+  posted_.clear();
   DialogDispatch::Destroy(dialog_);
   for (auto& control : controls_) {
     if (control->takenOver == nullptr)
@@ -100,6 +101,16 @@ void HeadlessWindow::PaintInvalid() {
     if (control->site != nullptr)
       control->site->PaintIfInvalid();
   }
+}
+
+bool HeadlessWindow::RunPosted() {
+  if (posted_.empty() || ended_)
+    return false;
+  PaintInvalid();
+  std::function<void()> call = std::move(posted_.front());
+  posted_.pop_front();
+  call();
+  return true;
 }
 
 HeadlessControl* HeadlessWindow::Find(int id) {
@@ -266,6 +277,20 @@ bool HeadlessWindow::TakeOver(int id, Control& control) {
         *state, ref_ + 1 + static_cast<platform::WindowRef>(controls_.size()));
   ControlDispatch::Attach(control, *state->site, id);
   return true;
+}
+
+bool HeadlessWindow::Post(std::function<void()> call) {
+  if (!running_ || ended_)
+    return false;
+  posted_.push_back(std::move(call));
+  return true;
+}
+
+void HeadlessWindow::ShowWaitCursor(bool wait) {
+  if (wait)
+    ++waitCursors_;
+  else if (waitCursors_ > 0)
+    --waitCursors_;
 }
 
 // ---- DialogView ----

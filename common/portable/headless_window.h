@@ -5,6 +5,8 @@
 // closed it still shows what the user last saw. The input it takes is in headless_input.cpp.
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -56,6 +58,9 @@ class HeadlessWindow : public dialog::DialogWindow, public dialog::DialogView {
   void Close();
   // The message loop's idle time: taken-over controls that asked for a paint get it.
   void PaintInvalid();
+  // The next posted call, after a paint; false when none is queued.
+  bool RunPosted();
+  bool ShowsWaitCursor() const { return waitCursors_ > 0; }
 
   // Input, as the mouse and the keyboard bring it: a click on the control, typing into it (all
   // of its text selected first), a click on a row of a list box, and the keys.
@@ -87,6 +92,8 @@ class HeadlessWindow : public dialog::DialogWindow, public dialog::DialogView {
   bool GetItemRect(int id, platform::Rect& rect) const override;
   bool SetItemFont(int id, const dialog::ControlFont& font) override;
   bool TakeOver(int id, dialog::Control& control) override;
+  bool Post(std::function<void()> call) override;
+  void ShowWaitCursor(bool wait) override;
 
   // DialogView
   platform::WindowRef Ref() override { return ref_; }
@@ -133,6 +140,8 @@ class HeadlessWindow : public dialog::DialogWindow, public dialog::DialogView {
   int focus_ = 0;
   int baseX_ = 6;
   int baseY_ = 12;
+  std::deque<std::function<void()>> posted_;
+  int waitCursors_ = 0;
   bool running_ = false;
   bool ended_ = false;
   int result_ = -1;

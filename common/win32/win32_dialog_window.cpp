@@ -37,6 +37,9 @@ static_assert(static_cast<int>(SystemColour::kButtonFace) == COLOR_BTNFACE &&
               static_cast<int>(SystemColour::kWindow) == COLOR_WINDOW &&
               static_cast<int>(SystemColour::kWindowText) == COLOR_WINDOWTEXT);
 
+// The window's own message: the next call of Win32DialogWindow::posted_ is due.
+constexpr UINT kWmPostedCall = WM_APP + 0x2A;
+
 ColourTarget TargetOf(UINT message) {
   switch (message) {
     case WM_CTLCOLORDLG:
@@ -100,6 +103,9 @@ INT_PTR Win32DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(bigIcon_);
+    case kWmPostedCall:
+      RunPosted();
+      return TRUE;
     case WM_DESTROY:
       DialogDispatch::Destroy(dialog_);
       return FALSE;
@@ -168,6 +174,41 @@ void Win32DialogWindow::Paint() {
   EndPaint(window_, &paint);
 }
 
+bool Win32DialogWindow::Post(std::function<void()> call) {
+  if (window_ == nullptr)
+    return false;
+  posted_.push_back(std::move(call));
+  if (!PostMessageA(window_, kWmPostedCall, 0, 0)) {
+    posted_.pop_back();
+    return false;
+  }
+  return true;
+}
+
+void Win32DialogWindow::RunPosted() {
+  if (posted_.empty())
+    return;
+  // A modal dialog is shown when its loop first runs dry, which a posted message puts off; and
+  // its first paint would wait for the call to end. Both are done now.
+  if (!IsWindowVisible(window_))
+    ShowWindow(window_, SW_SHOWNORMAL);
+  UpdateWindow(window_);
+  std::function<void()> call = std::move(posted_.front());
+  posted_.pop_front();
+  call();
+}
+
+// The thread takes no messages while it waits, so the cursor set here stays until it is put
+// back.
+void Win32DialogWindow::ShowWaitCursor(bool wait) {
+  if (wait) {
+    if (waitCursors_++ == 0)
+      cursorBeforeWait_ = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  } else if (waitCursors_ > 0 && --waitCursors_ == 0) {
+    SetCursor(cursorBeforeWait_);
+  }
+}
+
 HBRUSH Win32DialogWindow::BrushOf(COLORREF colour) {
   for (const auto& [made, brush] : brushes_) {
     if (made == colour)
@@ -180,6 +221,7 @@ HBRUSH Win32DialogWindow::BrushOf(COLORREF colour) {
 }
 
 void Win32DialogWindow::Release() {
+  posted_.clear();
   sites_.clear();
   for (const auto& made : brushes_)
     DeleteObject(made.second);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -46,12 +48,15 @@ class Win32DialogWindow : public dialog::DialogWindow {
   bool GetItemRect(int id, platform::Rect& rect) const override;
   bool SetItemFont(int id, const dialog::ControlFont& font) override;
   bool TakeOver(int id, dialog::Control& control) override;
+  bool Post(std::function<void()> call) override;
+  void ShowWaitCursor(bool wait) override;
 
  private:
   HWND Item(int id) const { return window_ != nullptr ? GetDlgItem(window_, id) : nullptr; }
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR AnswerColourQuery(UINT message, HDC dc, HWND control);
   void Paint();
+  void RunPosted();
   HBRUSH BrushOf(COLORREF colour);
   void Release();
 
@@ -62,6 +67,10 @@ class Win32DialogWindow : public dialog::DialogWindow {
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   std::vector<std::unique_ptr<Win32ControlSite>> sites_;
+  // One posted message each, run in order.
+  std::deque<std::function<void()>> posted_;
+  int waitCursors_ = 0;
+  HCURSOR cursorBeforeWait_ = nullptr;
 };
 
 }  // namespace torvek::win32

@@ -191,6 +191,15 @@ TEST_F(DialogBehaviour, ATakenOverControlPaintsFromItsSurface) {
   EXPECT_FALSE(dialog_->swatch.IsAttached());
 }
 
+TEST_F(DialogBehaviour, ACallPostedFromTheStartRunsOnceTheDialogIsShownAndPainted) {
+  Run(UserScript().Idle(100).PressEscape());
+  ExpectNoFaults();
+  EXPECT_TRUE(dialog_->postedCallRan);
+  EXPECT_TRUE(dialog_->startEndedBeforePostedCall);
+  EXPECT_GT(dialog_->swatchPaintsBeforePostedCall, 0);
+  EXPECT_FALSE(dialog_->PostCall([] {})) << "a dialog that has ended takes no more calls";
+}
+
 TEST_F(DialogBehaviour, ItsMessageBoxesAreOwnedByItAndAnswerAsTheUserChose) {
   platform::WindowRef dialogWindow = 0;
   Run(UserScript()

@@ -121,6 +121,12 @@ bool TestDialog::OnInitDialog() {
   SetTitle(kTitle);
   SetIcon(kIconId);
   SetItemFont(kIdButtonAsk, kAskFont);
+  PostCall([this] {
+    postedCallRan = true;
+    startEndedBeforePostedCall = startEnded_;
+    swatchPaintsBeforePostedCall = swatch.paints;
+  });
+  startEnded_ = true;
   return true;
 }
 

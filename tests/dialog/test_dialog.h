@@ -66,6 +66,11 @@ class TestDialog : public dialog::Dialog {
   int rowChanges = 0;
   platform::MessageBoxAnswer lastAnswer = platform::MessageBoxAnswer::kFailed;
   bool destroyed = false;
+  // What the call posted from the start found when it ran: whether the start had ended, and
+  // how often the swatch had been painted.
+  bool postedCallRan = false;
+  bool startEndedBeforePostedCall = false;
+  int swatchPaintsBeforePostedCall = 0;
   Swatch swatch;
 
  protected:
@@ -84,6 +89,8 @@ class TestDialog : public dialog::Dialog {
   void OnRecolourClicked();
   void OnAskClicked();
   void OnStepClicked();
+
+  bool startEnded_ = false;
 };
 
 }  // namespace torvek::dialogtest
