@@ -196,6 +196,8 @@ void GifAnimation::AbandonPlayState() {
 
 void GifAnimation::Unload() {
   Stop();
+  // The screen would go on showing the old picture through a load that fails.
+  const bool shown = ready_;
   singlePicture_.reset();
   {
     platform::LockGuard guard(state_->canvasLock);
@@ -207,6 +209,8 @@ void GifAnimation::Unload() {
   state_->currentFrame = 0;
   stream_.Clear();
   ready_ = false;
+  if (shown)
+    Invalidate();
 }
 
 bool GifAnimation::IsAnimated() const {
