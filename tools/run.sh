@@ -2,7 +2,7 @@
 # The run command: the kit's programs under Wine on a sample machine, as a new user meets them.
 #
 #   tools/run.sh [setup] [--reset]   SetUp.exe, started from the sample kit in D:\Kit
-#   tools/run.sh demonstration       Demonstration.exe (not built yet)
+#   tools/run.sh demonstration       Demonstration.exe, the feature viewer
 #
 # On a fresh Debian 12 machine it installs what it lacks, builds the win32 preset, and keeps a
 # sandbox Wine prefix outside the repository, in ${XDG_DATA_HOME:-~/.local/share}/torvek-sandbox:
@@ -10,7 +10,8 @@
 # AutoCAD 2015) and their folders with acad.rx and Fonts on drive C:, and the sample kit in
 # D:\Kit. Each run starts from the machine the last one left (an installation stays installed);
 # --reset starts again from the sample machine. With no display it runs under Xvfb, saves a
-# picture of the first page, says where, and cancels.
+# picture of SetUp's first page and cancels, or two pictures of the viewer's first
+# demonstration playing, a second apart, and closes it; it says where the pictures are.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
@@ -24,16 +25,17 @@ for argument in "$@"; do
     *) echo "usage: tools/run.sh [setup|demonstration] [--reset]" >&2; exit 2 ;;
   esac
 done
-if [ "$program" = demonstration ]; then
-  echo "Demonstration.exe is not built yet." >&2
-  exit 1
-fi
 
 tools/install-deps.sh
-echo "Building SetUp.exe (win32 preset)..."
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target SetUp regconv dialog-driver >/dev/null
 build=$repo/build/win32
+cmake --preset win32 >/dev/null
+if [ "$program" = demonstration ]; then
+  echo "Building Demonstration.exe (win32 preset)..."
+  cmake --build --preset win32 --target Demonstration dialog-driver >/dev/null
+else
+  echo "Building SetUp.exe (win32 preset)..."
+  cmake --build --preset win32 --target SetUp regconv dialog-driver >/dev/null
+fi
 
 # shellcheck source=tools/wine/wine-env.sh
 source tools/wine/wine-env.sh
@@ -70,6 +72,30 @@ fi
 
 torvek_sandbox_locale
 [ -d "$sandbox/prefix" ] || echo "Making the sandbox Wine prefix in $sandbox (about half a minute)..."
+shots=$sandbox/screenshots
+mkdir -p "$shots"
+
+if [ "$program" = demonstration ]; then
+  # The viewer needs no sample machine: it reads its own resources and writes nothing.
+  torvek_sandbox_prefix "$sandbox" </dev/null
+  viewer=$build/viewer/Demonstration.exe
+  if [ "$headless" = no ]; then
+    echo "Starting $viewer in $sandbox/prefix"
+    torvek_sandbox_run "$sandbox" "$viewer"
+    exit 0
+  fi
+  echo "No display: running Demonstration.exe under Xvfb ($DISPLAY)"
+  windows_viewer=Z:${viewer//\//\\}
+  torvek_sandbox_run "$sandbox" "$build/tools/dialog-driver/dialog-driver.exe" \
+    "Z:$repo/tools/wine/demonstration-playing.driver" "PROGRAM=$windows_viewer" \
+    "SHOT1=Z:$shots/demonstration-playing-1.png" "SHOT2=Z:$shots/demonstration-playing-2.png" \
+    </dev/null
+  echo "The first demonstration playing, a second apart:"
+  echo "  $shots/demonstration-playing-1.png"
+  echo "  $shots/demonstration-playing-2.png"
+  exit 0
+fi
+
 torvek_sandbox_prepare "$sandbox" "$build" </dev/null
 
 if [ "$headless" = no ]; then
@@ -78,8 +104,6 @@ if [ "$headless" = no ]; then
   exit 0
 fi
 
-shots=$sandbox/screenshots
-mkdir -p "$shots"
 echo "No display: running SetUp.exe under Xvfb ($DISPLAY)"
 torvek_sandbox_run "$sandbox" "$build/tools/dialog-driver/dialog-driver.exe" \
   "Z:$repo/tools/wine/first-page.driver" "SHOT=Z:$shots/setup-first-page.png" </dev/null

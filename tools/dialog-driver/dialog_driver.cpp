@@ -13,7 +13,8 @@
 //                                        BUTTON: ok, cancel, abort, retry, ignore, yes or no
 //   expect-title TITLE | expect-text ID TEXT | expect-enabled ID yes|no
 //   expect-visible ID yes|no | expect-checked ID STATE | expect-selection ID ROW
-//                                        wait up to 5 s for what the window shows to be so
+//                                        wait up to 5 s (or MS, given last) for what the window
+//                                        shows to be so
 //   screenshot PATH                      the whole screen as a PNG file
 //   sleep MS
 //   wait-exit [MS] [CODE]                wait for the program to end (with exit code CODE)
@@ -127,23 +128,30 @@ class Driver {
     std::function<bool()> holds;
     const std::string wanted = args.size() > 1 ? args[1] : "";
     int number = 0;
-    if (verb == "expect-title" && !args.empty())
+    // The title alone, or a control and what it shows; then, maybe, how long to wait.
+    const std::size_t given = verb == "expect-title" ? 1 : 2;
+    int waitMs = kExpectationMs;
+    const bool sized =
+        args.size() == given || (args.size() == given + 1 && ToInt(args[given], waitMs));
+    if (!sized)
+      holds = nullptr;
+    else if (verb == "expect-title")
       holds = [&] { return view->Title() == args[0]; };
-    else if (verb == "expect-text" && hasId && args.size() == 2)
+    else if (verb == "expect-text" && hasId)
       holds = [&] { return view->Text(id) == wanted; };
-    else if (verb == "expect-enabled" && hasId && args.size() == 2)
+    else if (verb == "expect-enabled" && hasId)
       holds = [&] { return view->IsEnabled(id) == (wanted == "yes"); };
-    else if (verb == "expect-visible" && hasId && args.size() == 2)
+    else if (verb == "expect-visible" && hasId)
       holds = [&] { return view->IsVisible(id) == (wanted == "yes"); };
-    else if (verb == "expect-checked" && hasId && args.size() == 2 && ToInt(wanted, number))
+    else if (verb == "expect-checked" && hasId && ToInt(wanted, number))
       holds = [&] { return view->CheckState(id) == number; };
-    else if (verb == "expect-selection" && hasId && args.size() == 2 && ToInt(wanted, number))
+    else if (verb == "expect-selection" && hasId && ToInt(wanted, number))
       holds = [&] { return view->ListSelection(id) == number; };
     if (!holds) {
       error = "\"" + verb + "\" is not a command, or its arguments are wrong";
       return false;
     }
-    for (int waited = 0; waited < kExpectationMs; waited += 25) {
+    for (int waited = 0; waited < waitMs; waited += 25) {
       if (holds())
         return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(25));

@@ -1,6 +1,8 @@
 # Sourced after wine-env.sh: a Wine prefix holding the sample machine and the sample kit, as a
 # user would meet them. Used by the run command and by SetUp's end-to-end tests.
 #
+#   torvek_sandbox_prefix DIR              the prefix below DIR alone, made when missing, with
+#                                          its server running
 #   torvek_sandbox_prepare DIR BUILD_DIR   the prefix below DIR, made when missing; the sample
 #                                          machine and kit laid out where they are missing (a
 #                                          machine an earlier run changed stays as it is); the
@@ -31,16 +33,22 @@ torvek_sandbox_run() {
   WINEPREFIX=$dir/prefix wine "$@"
 }
 
+torvek_sandbox_prefix() {
+  local dir=$1
+  mkdir -p "$dir" "$TORVEK_WINE_ROOT"
+  torvek_wine_make_prefix "$dir/prefix" win64 || return 1
+  # A persistent server for this prefix, ending on its own a little after its last program;
+  # one still running from an earlier program serves as well.
+  WINEPREFIX=$dir/prefix wineserver -p5 </dev/null >/dev/null 2>&1 || true
+}
+
 torvek_sandbox_prepare() {
   local dir=$1 build=$2
   local prefix=$dir/prefix kit=$dir/kit-drive/Kit
   local samples=$torvek_repo/tools/sample-machine
-  mkdir -p "$dir" "$TORVEK_WINE_ROOT"
-  torvek_wine_make_prefix "$prefix" win64 || return 1
+  torvek_sandbox_prefix "$dir" || return 1
   mkdir -p "$dir/kit-drive"
   ln -sfn "$dir/kit-drive" "$prefix/dosdevices/d:"
-  # A persistent server for this prefix, ending on its own a little after its last program.
-  WINEPREFIX=$prefix wineserver -p5 </dev/null >/dev/null 2>&1
   if [ ! -f "$dir/.sample-laid" ]; then
     bash "$samples/make-sample-machine.sh" "$prefix/drive_c" || return 1
     bash "$samples/make-sample-kit.sh" "$kit" || return 1
