@@ -39,7 +39,9 @@ class TextStream {
   virtual bool Close() = 0;
 };
 
-enum class TextMode { kRead, kWrite };
+// kCreateNew writes a file that must not exist yet (CreateFileA with CREATE_NEW): an existing
+// file is never opened, let alone truncated, and the open fails with kErrorFileExists.
+enum class TextMode { kRead, kWrite, kCreateNew };
 
 class FileSystem {
  public:
@@ -49,6 +51,9 @@ class FileSystem {
   virtual std::string CurrentDirectory() = 0;
   // GetTempPathA: the system's temporary folder, with its trailing backslash.
   virtual std::string TempDirectory() = 0;
+  // GetFullPathNameA: `path` made absolute against the current directory, "." and ".." taken
+  // out; empty when it cannot be.
+  virtual std::string FullPath(const char* path) = 0;
 
   // FindFirstFileA on a pattern such as "C:\Kit\*.*". On success `first` holds the first entry
   // and `search` the open search.
@@ -57,8 +62,13 @@ class FileSystem {
 
   // CopyFileA. The copy takes the source's attributes, read-only included.
   virtual WinError CopyFile(const char* from, const char* to, bool failIfExists) = 0;
-  // MoveFileExA with MOVEFILE_REPLACE_EXISTING: `from` takes the place of `to`.
-  virtual WinError ReplaceFile(const char* from, const char* to) = 0;
+  // MoveFileExA, with MOVEFILE_REPLACE_EXISTING when `replaceExisting`: `from` takes the place
+  // of `to`, with its own attributes. Without it an existing `to` fails with
+  // kErrorAlreadyExists.
+  virtual WinError MoveFile(const char* from, const char* to, bool replaceExisting) = 0;
+  // ReplaceFileA without a backup: `replacement` takes the place of `replaced`, which must exist
+  // and keeps its attributes and security. A read-only `replaced` is refused.
+  virtual WinError ReplaceFile(const char* replaced, const char* replacement) = 0;
   virtual WinError DeleteFile(const char* path) = 0;
   virtual WinError CreateDirectory(const char* path) = 0;
   virtual WinError RemoveDirectory(const char* path) = 0;
@@ -74,8 +84,8 @@ class FileSystem {
   // GetFileAttributesExA's size: the bytes a copy of the file needs (zero for a folder).
   virtual WinError FileSize(const char* path, std::uint64_t& size) = 0;
 
-  // fopen in text mode ("rt" or "wt": writing creates or truncates). Null on failure, with the
-  // reason in `error`.
+  // fopen in text mode ("rt" or "wt": writing creates or truncates; kCreateNew as above). Null
+  // on failure, with the reason in `error`.
   virtual std::unique_ptr<TextStream> OpenText(const char* path, TextMode mode,
                                                WinError& error) = 0;
 };

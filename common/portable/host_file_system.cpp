@@ -21,6 +21,8 @@ namespace {
 
 // What RemoveDirectory answers for a file.
 constexpr WinError kErrorDirectory = 267;
+// What ReplaceFile answers when the replacement cannot be moved into place (across drives).
+constexpr WinError kErrorUnableToMoveReplacement = 1176;
 
 // The C runtime's errno values (Microsoft's numbering, which is not always the host's).
 constexpr int kErrnoNoEntry = 2;
@@ -145,6 +147,16 @@ std::string HostFileSystem::CurrentDirectory() {
 
 std::string HostFileSystem::TempDirectory() {
   return tempDirectory_;
+}
+
+std::string HostFileSystem::FullPath(const char* path) {
+  WindowsPath parsed;
+  if (TooLongForAnsiCalls(path) ||
+      ParseWindowsPath(path, ParseAbsoluteWindowsPath(currentDirectory_), parsed) !=
+          platform::kErrorSuccess) {
+    return {};
+  }
+  return WindowsPathText(parsed);
 }
 
 HostFileSystem::Resolved HostFileSystem::Resolve(std::string_view path) {
@@ -318,7 +330,7 @@ WinError HostFileSystem::CopyFile(const char* from, const char* to, bool failIfE
   return platform::kErrorSuccess;
 }
 
-WinError HostFileSystem::ReplaceFile(const char* from, const char* to) {
+WinError HostFileSystem::MoveFile(const char* from, const char* to, bool replaceExisting) {
   const Resolved source = Resolve(from);
   if (source.error != platform::kErrorSuccess)
     return source.error;
@@ -335,6 +347,8 @@ WinError HostFileSystem::ReplaceFile(const char* from, const char* to) {
   if (target.exists) {
     if (fs::equivalent(source.host, target.host, error))
       return platform::kErrorSuccess;
+    if (!replaceExisting)
+      return platform::kErrorAlreadyExists;
     // Replacing deletes the old file, and a read-only file cannot be deleted. Wine replaces it
     // anyway; Windows refuses.
     if (target.isDirectory || source.isDirectory || target.ReadOnlyFile())
@@ -344,6 +358,39 @@ WinError HostFileSystem::ReplaceFile(const char* from, const char* to) {
   names_.Forget(source.host.parent_path());
   names_.Forget(target.host.parent_path());
   return error ? WinErrorFrom(error) : platform::kErrorSuccess;
+}
+
+// As Windows does it: the replaced file's attributes and permissions stay with its name.
+WinError HostFileSystem::ReplaceFile(const char* replaced, const char* replacement) {
+  const Resolved old = Resolve(replaced);
+  if (old.error != platform::kErrorSuccess)
+    return old.error;
+  if (!old.exists)
+    return platform::kErrorFileNotFound;
+  if (old.isDirectory || old.readOnlyDrive || old.ReadOnlyFile())
+    return platform::kErrorAccessDenied;
+  const Resolved fresh = Resolve(replacement);
+  if (fresh.error != platform::kErrorSuccess)
+    return fresh.error;
+  if (!fresh.exists)
+    return platform::kErrorFileNotFound;
+  if (fresh.isDirectory)
+    return platform::kErrorAccessDenied;
+  if (old.drive != fresh.drive)
+    return kErrorUnableToMoveReplacement;
+  std::error_code error;
+  if (fs::equivalent(old.host, fresh.host, error))
+    return platform::kErrorSharingViolation;
+  const std::uint32_t attributes = HostAttributes(old.host, false, false);
+  const fs::perms permissions = fs::status(old.host, error).permissions();
+  fs::rename(fresh.host, old.host, error);
+  names_.Forget(fresh.host.parent_path());
+  names_.Forget(old.host.parent_path());
+  if (error)
+    return kErrorUnableToMoveReplacement;
+  WriteDosAttributes(old.host, attributes);
+  fs::permissions(old.host, permissions, fs::perm_options::replace, error);
+  return platform::kErrorSuccess;
 }
 
 WinError HostFileSystem::DeleteFile(const char* path) {
@@ -452,10 +499,12 @@ std::unique_ptr<platform::TextStream> HostFileSystem::OpenText(const char* path,
                                                                platform::TextMode mode,
                                                                WinError& error) {
   const Resolved file = Resolve(path);
-  const bool write = mode == platform::TextMode::kWrite;
+  const bool write = mode != platform::TextMode::kRead;
   error = file.error;
   if (error == platform::kErrorSuccess) {
-    if (file.isDirectory)
+    if (mode == platform::TextMode::kCreateNew && file.exists)
+      error = platform::kErrorFileExists;
+    else if (file.isDirectory)
       error = platform::kErrorAccessDenied;
     else if (!write && !file.exists)
       error = platform::kErrorFileNotFound;
@@ -464,7 +513,7 @@ std::unique_ptr<platform::TextStream> HostFileSystem::OpenText(const char* path,
   }
   if (error != platform::kErrorSuccess)
     return nullptr;
-  std::unique_ptr<platform::TextStream> stream = OpenHostTextStream(file.host, write, error);
+  std::unique_ptr<platform::TextStream> stream = OpenHostTextStream(file.host, mode, error);
   if (stream != nullptr && !file.exists)
     names_.Added(file.host.parent_path(), Utf8Name(file.host));
   return stream;

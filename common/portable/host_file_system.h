@@ -40,10 +40,12 @@ class HostFileSystem : public platform::FileSystem {
 
   std::string CurrentDirectory() override;
   std::string TempDirectory() override;
+  std::string FullPath(const char* path) override;
   platform::WinError FindFirst(const char* pattern, platform::FindData& first,
                                std::unique_ptr<platform::DirectorySearch>& search) override;
   platform::WinError CopyFile(const char* from, const char* to, bool failIfExists) override;
-  platform::WinError ReplaceFile(const char* from, const char* to) override;
+  platform::WinError MoveFile(const char* from, const char* to, bool replaceExisting) override;
+  platform::WinError ReplaceFile(const char* replaced, const char* replacement) override;
   platform::WinError DeleteFile(const char* path) override;
   platform::WinError CreateDirectory(const char* path) override;
   platform::WinError RemoveDirectory(const char* path) override;

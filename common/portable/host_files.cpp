@@ -20,11 +20,14 @@ using platform::WinError;
 
 namespace {
 
-std::FILE* OpenHostFile(const fs::path& host, bool write) {
+std::FILE* OpenHostFile(const fs::path& host, platform::TextMode mode) {
+  // "x": the C library's exclusive creation, so that no file made meanwhile is truncated.
 #ifdef _WIN32
-  return _wfopen(host.c_str(), write ? L"wb" : L"rb");
+  const wchar_t* modes[] = {L"rb", L"wb", L"wbx"};
+  return _wfopen(host.c_str(), modes[static_cast<int>(mode)]);
 #else
-  return std::fopen(host.c_str(), write ? "wb" : "rb");
+  const char* modes[] = {"rb", "wb", "wbx"};
+  return std::fopen(host.c_str(), modes[static_cast<int>(mode)]);
 #endif
 }
 
@@ -221,10 +224,10 @@ bool SetHostReadOnly(const fs::path& host, bool readOnly) {
 // Byte for byte rather than fs::copy_file, which on a Windows host takes any two files of one
 // drive for the same file.
 WinError CopyHostFile(const fs::path& from, const fs::path& to) {
-  std::FILE* source = OpenHostFile(from, false);
+  std::FILE* source = OpenHostFile(from, platform::TextMode::kRead);
   if (source == nullptr)
     return WinErrorFromErrno();
-  std::FILE* target = OpenHostFile(to, true);
+  std::FILE* target = OpenHostFile(to, platform::TextMode::kWrite);
   if (target == nullptr) {
     const WinError error = WinErrorFromErrno();
     std::fclose(source);
@@ -254,15 +257,15 @@ WinError CopyHostFile(const fs::path& from, const fs::path& to) {
   return error;
 }
 
-std::unique_ptr<platform::TextStream> OpenHostTextStream(const fs::path& host, bool write,
-                                                         WinError& error) {
-  std::FILE* stream = OpenHostFile(host, write);
+std::unique_ptr<platform::TextStream> OpenHostTextStream(const fs::path& host,
+                                                         platform::TextMode mode, WinError& error) {
+  std::FILE* stream = OpenHostFile(host, mode);
   if (stream == nullptr) {
-    error = WinErrorFromErrno();
+    error = errno == EEXIST ? platform::kErrorFileExists : WinErrorFromErrno();
     return nullptr;
   }
   error = platform::kErrorSuccess;
-  return std::make_unique<HostTextStream>(stream, write);
+  return std::make_unique<HostTextStream>(stream, mode != platform::TextMode::kRead);
 }
 
 }  // namespace torvek::portable

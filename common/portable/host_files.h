@@ -36,7 +36,9 @@ bool SetHostReadOnly(const std::filesystem::path& host, bool readOnly);
 // Copies the bytes; a copy that fails part-way is removed, as CopyFile removes it.
 platform::WinError CopyHostFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Reading, writing (created or truncated) or writing a file that must not exist yet.
 std::unique_ptr<platform::TextStream> OpenHostTextStream(const std::filesystem::path& host,
-                                                         bool write, platform::WinError& error);
+                                                         platform::TextMode mode,
+                                                         platform::WinError& error);
 
 }  // namespace torvek::portable

@@ -19,6 +19,7 @@ struct FaultyFileSystem::State {
     std::string path;
     WinError error;
     int times;
+    int passing = 0;
   };
   struct ReadFailure {
     std::string path;
@@ -29,6 +30,7 @@ struct FaultyFileSystem::State {
   std::vector<Failure> failures;
   std::vector<std::string> locked;
   std::vector<ReadFailure> readFailures;
+  std::string readOnlyDrives;
   std::uint64_t freeBytes = kUnlimited;
 
   // Takes up to `wanted` bytes of the free space; answers how many it got.
@@ -124,6 +126,12 @@ void FaultyFileSystem::FailNext(Operation operation, std::string_view path, WinE
   state_->failures.push_back({operation, std::string(path), error, times});
 }
 
+void FaultyFileSystem::FailAfter(Operation operation, std::string_view path, int passing,
+                                 WinError error) {
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  state_->failures.push_back({operation, std::string(path), error, 1, passing});
+}
+
 void FaultyFileSystem::Lock(std::string_view path) {
   std::lock_guard<std::mutex> lock(state_->mutex);
   state_->locked.emplace_back(path);
@@ -149,9 +157,15 @@ void FaultyFileSystem::FailReadingAfter(std::string_view path, int lines) {
   state_->readFailures.push_back({std::string(path), lines});
 }
 
+void FaultyFileSystem::MakeDriveReadOnly(char letter) {
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  state_->readOnlyDrives.push_back(UpperAscii(letter));
+}
+
 void FaultyFileSystem::Reset() {
   std::lock_guard<std::mutex> lock(state_->mutex);
   state_->failures.clear();
+  state_->readOnlyDrives.clear();
   state_->locked.clear();
   state_->readFailures.clear();
   state_->freeBytes = kUnlimited;
@@ -167,6 +181,10 @@ bool FaultyFileSystem::Injected(Operation operation, std::string_view path, std:
   });
   if (failure == failures.end())
     return false;
+  if (failure->passing > 0) {
+    --failure->passing;
+    return false;
+  }
   error = failure->error;
   if (--failure->times <= 0)
     failures.erase(failure);
@@ -179,12 +197,23 @@ bool FaultyFileSystem::Locked(std::string_view path) const {
                      [&](const std::string& held) { return EqualsNoCase(held, path); });
 }
 
+bool FaultyFileSystem::OnReadOnlyDrive(std::string_view path) const {
+  if (path.size() < 2 || path[1] != ':')
+    return false;
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  return state_->readOnlyDrives.find(UpperAscii(path[0])) != std::string::npos;
+}
+
 std::string FaultyFileSystem::CurrentDirectory() {
   return inner_.CurrentDirectory();
 }
 
 std::string FaultyFileSystem::TempDirectory() {
   return inner_.TempDirectory();
+}
+
+std::string FaultyFileSystem::FullPath(const char* path) {
+  return inner_.FullPath(path);
 }
 
 WinError FaultyFileSystem::FindFirst(const char* pattern, platform::FindData& first,
@@ -201,25 +230,44 @@ WinError FaultyFileSystem::CopyFile(const char* from, const char* to, bool failI
     return error;
   if (Locked(to))
     return platform::kErrorSharingViolation;
+  if (OnReadOnlyDrive(to))
+    return platform::kErrorAccessDenied;
   error = inner_.CopyFile(from, to, failIfExists);
   if (error != platform::kErrorSuccess)
     return error;
   std::uint64_t size = 0;
-  if (inner_.FileSize(to, size) != platform::kErrorSuccess || state_->Take(size) == size)
+  if (inner_.FileSize(to, size) != platform::kErrorSuccess || state_->Take(size) == size) {
+    if (OnReadOnlyDrive(from)) {
+      inner_.SetAttributes(to, inner_.GetAttributes(to) | platform::kAttributeReadOnly);
+    }
     return platform::kErrorSuccess;
+  }
   // The copy may have taken the source's read-only attribute.
   inner_.SetAttributes(to, platform::kAttributeNormal);
   inner_.DeleteFile(to);
   return platform::kErrorDiskFull;
 }
 
-WinError FaultyFileSystem::ReplaceFile(const char* from, const char* to) {
+WinError FaultyFileSystem::MoveFile(const char* from, const char* to, bool replaceExisting) {
   WinError error = platform::kErrorSuccess;
-  if (Injected(Operation::kReplaceFile, from, to, error))
+  if (Injected(Operation::kMoveFile, from, to, error))
     return error;
   if (Locked(from) || Locked(to))
     return platform::kErrorSharingViolation;
-  return inner_.ReplaceFile(from, to);
+  if (OnReadOnlyDrive(from) || OnReadOnlyDrive(to))
+    return platform::kErrorAccessDenied;
+  return inner_.MoveFile(from, to, replaceExisting);
+}
+
+WinError FaultyFileSystem::ReplaceFile(const char* replaced, const char* replacement) {
+  WinError error = platform::kErrorSuccess;
+  if (Injected(Operation::kReplaceFile, replaced, replacement, error))
+    return error;
+  if (Locked(replaced) || Locked(replacement))
+    return platform::kErrorSharingViolation;
+  if (OnReadOnlyDrive(replaced) || OnReadOnlyDrive(replacement))
+    return platform::kErrorAccessDenied;
+  return inner_.ReplaceFile(replaced, replacement);
 }
 
 WinError FaultyFileSystem::DeleteFile(const char* path) {
@@ -228,6 +276,8 @@ WinError FaultyFileSystem::DeleteFile(const char* path) {
     return error;
   if (Locked(path))
     return platform::kErrorSharingViolation;
+  if (OnReadOnlyDrive(path))
+    return platform::kErrorAccessDenied;
   return inner_.DeleteFile(path);
 }
 
@@ -235,6 +285,10 @@ WinError FaultyFileSystem::CreateDirectory(const char* path) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kCreateDirectory, path, {}, error))
     return error;
+  if (OnReadOnlyDrive(path))
+    return inner_.GetAttributes(path) != platform::kInvalidAttributes
+               ? platform::kErrorAlreadyExists
+               : platform::kErrorAccessDenied;
   return inner_.CreateDirectory(path);
 }
 
@@ -242,6 +296,8 @@ WinError FaultyFileSystem::RemoveDirectory(const char* path) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kRemoveDirectory, path, {}, error))
     return error;
+  if (OnReadOnlyDrive(path))
+    return platform::kErrorAccessDenied;
   return inner_.RemoveDirectory(path);
 }
 
@@ -249,12 +305,20 @@ int FaultyFileSystem::MakeDirectory(const char* path) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kMakeDirectory, path, {}, error))
     return portable::ErrnoFromWinError(error);
+  if (OnReadOnlyDrive(path)) {
+    return portable::ErrnoFromWinError(inner_.GetAttributes(path) != platform::kInvalidAttributes
+                                           ? platform::kErrorAlreadyExists
+                                           : platform::kErrorAccessDenied);
+  }
   return inner_.MakeDirectory(path);
 }
 
 int FaultyFileSystem::Access(const char* path, int mode) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kAccess, path, {}, error))
+    return -1;
+  if ((mode & 2) != 0 && OnReadOnlyDrive(path) && inner_.Access(path, 0) == 0 &&
+      (inner_.GetAttributes(path) & platform::kAttributeDirectory) == 0)
     return -1;
   return inner_.Access(path, mode);
 }
@@ -263,13 +327,19 @@ std::uint32_t FaultyFileSystem::GetAttributes(const char* path) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kGetAttributes, path, {}, error))
     return platform::kInvalidAttributes;
-  return inner_.GetAttributes(path);
+  const std::uint32_t attributes = inner_.GetAttributes(path);
+  if (attributes != platform::kInvalidAttributes &&
+      (attributes & platform::kAttributeDirectory) == 0 && OnReadOnlyDrive(path))
+    return attributes | platform::kAttributeReadOnly;
+  return attributes;
 }
 
 WinError FaultyFileSystem::SetAttributes(const char* path, std::uint32_t attributes) {
   WinError error = platform::kErrorSuccess;
   if (Injected(Operation::kSetAttributes, path, {}, error))
     return error;
+  if (OnReadOnlyDrive(path))
+    return platform::kErrorAccessDenied;
   return inner_.SetAttributes(path, attributes);
 }
 
@@ -283,11 +353,15 @@ WinError FaultyFileSystem::FileSize(const char* path, std::uint64_t& size) {
 std::unique_ptr<platform::TextStream> FaultyFileSystem::OpenText(const char* path,
                                                                  platform::TextMode mode,
                                                                  WinError& error) {
-  const bool write = mode == platform::TextMode::kWrite;
+  const bool write = mode != platform::TextMode::kRead;
   if (Injected(write ? Operation::kOpenWrite : Operation::kOpenRead, path, {}, error))
     return nullptr;
   if (write && Locked(path)) {
     error = platform::kErrorSharingViolation;
+    return nullptr;
+  }
+  if (write && OnReadOnlyDrive(path)) {
+    error = platform::kErrorAccessDenied;
     return nullptr;
   }
   std::unique_ptr<platform::TextStream> stream = inner_.OpenText(path, mode, error);

@@ -20,6 +20,7 @@ class FaultyFileSystem : public platform::FileSystem {
   enum class Operation {
     kFindFirst,  // matched by the pattern
     kCopyFile,
+    kMoveFile,
     kReplaceFile,
     kDeleteFile,
     kCreateDirectory,
@@ -30,7 +31,7 @@ class FaultyFileSystem : public platform::FileSystem {
     kSetAttributes,
     kFileSize,
     kOpenRead,
-    kOpenWrite,
+    kOpenWrite,  // writing, created new or not
   };
 
   static constexpr std::uint64_t kUnlimited = ~std::uint64_t{0};
@@ -41,6 +42,8 @@ class FaultyFileSystem : public platform::FileSystem {
   // The next `times` calls of `operation` naming `path` fail with `error` and change nothing.
   void FailNext(Operation operation, std::string_view path, platform::WinError error,
                 int times = 1);
+  // Lets the next `passing` calls of `operation` naming `path` through, then fails one.
+  void FailAfter(Operation operation, std::string_view path, int passing, platform::WinError error);
 
   // Held open by another program that lets others only read it, as a running AutoCAD holds
   // its modules: copying onto it, replacing it or moving it away, deleting it and opening it
@@ -60,15 +63,22 @@ class FaultyFileSystem : public platform::FileSystem {
   // Every text stream that reads `path` gives `lines` lines and then kError.
   void FailReadingAfter(std::string_view path, int lines);
 
+  // The drive takes no change, as a CD: its files show the read-only attribute (and copies of
+  // them take it), and whatever would write, create, rename or delete on it fails with
+  // ERROR_ACCESS_DENIED. For machines whose own file system cannot make such a drive.
+  void MakeDriveReadOnly(char letter);
+
   // Takes every fault away and frees the disk.
   void Reset();
 
   std::string CurrentDirectory() override;
   std::string TempDirectory() override;
+  std::string FullPath(const char* path) override;
   platform::WinError FindFirst(const char* pattern, platform::FindData& first,
                                std::unique_ptr<platform::DirectorySearch>& search) override;
   platform::WinError CopyFile(const char* from, const char* to, bool failIfExists) override;
-  platform::WinError ReplaceFile(const char* from, const char* to) override;
+  platform::WinError MoveFile(const char* from, const char* to, bool replaceExisting) override;
+  platform::WinError ReplaceFile(const char* replaced, const char* replacement) override;
   platform::WinError DeleteFile(const char* path) override;
   platform::WinError CreateDirectory(const char* path) override;
   platform::WinError RemoveDirectory(const char* path) override;
@@ -86,6 +96,7 @@ class FaultyFileSystem : public platform::FileSystem {
   bool Injected(Operation operation, std::string_view path, std::string_view other,
                 platform::WinError& error);
   bool Locked(std::string_view path) const;
+  bool OnReadOnlyDrive(std::string_view path) const;
 
   platform::FileSystem& inner_;
   // Shared with the streams handed out, so that one left open when this goes does no harm.

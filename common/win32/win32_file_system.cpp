@@ -1,9 +1,11 @@
 #include <windows.h>
 
 #include <direct.h>
+#include <fcntl.h>
 #include <io.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +14,7 @@
 #undef CopyFile
 #undef CreateDirectory
 #undef DeleteFile
+#undef MoveFile
 #undef RemoveDirectory
 #undef ReplaceFile
 
@@ -142,6 +145,11 @@ class Win32FileSystem : public platform::FileSystem {
     return GrowingString([](DWORD size, char* buffer) { return GetTempPathA(size, buffer); });
   }
 
+  std::string FullPath(const char* path) override {
+    return GrowingString(
+        [path](DWORD size, char* buffer) { return GetFullPathNameA(path, size, buffer, nullptr); });
+  }
+
   WinError FindFirst(const char* pattern, platform::FindData& first,
                      std::unique_ptr<platform::DirectorySearch>& search) override {
     search.reset();
@@ -158,8 +166,12 @@ class Win32FileSystem : public platform::FileSystem {
     return Result(CopyFileA(from, to, failIfExists ? TRUE : FALSE));
   }
 
-  WinError ReplaceFile(const char* from, const char* to) override {
-    return Result(MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING));
+  WinError MoveFile(const char* from, const char* to, bool replaceExisting) override {
+    return Result(MoveFileExA(from, to, replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0));
+  }
+
+  WinError ReplaceFile(const char* replaced, const char* replacement) override {
+    return Result(ReplaceFileA(replaced, replacement, nullptr, 0, nullptr, nullptr));
   }
 
   WinError DeleteFile(const char* path) override { return Result(DeleteFileA(path)); }
@@ -194,6 +206,8 @@ class Win32FileSystem : public platform::FileSystem {
 
   std::unique_ptr<platform::TextStream> OpenText(const char* path, platform::TextMode mode,
                                                  WinError& error) override {
+    if (mode == platform::TextMode::kCreateNew)
+      return CreateNewText(path, error);
     const bool write = mode == platform::TextMode::kWrite;
     SetLastError(ERROR_SUCCESS);
     errno = 0;
@@ -207,6 +221,35 @@ class Win32FileSystem : public platform::FileSystem {
     }
     error = platform::kErrorSuccess;
     return std::make_unique<Win32TextStream>(file, write);
+  }
+
+ private:
+  // fopen has no mode that refuses an existing file in this runtime: the file is created by
+  // CreateFileA and handed to a text stream.
+  static std::unique_ptr<platform::TextStream> CreateNewText(const char* path, WinError& error) {
+    const HANDLE handle =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      error = GetLastError();
+      return nullptr;
+    }
+    const int descriptor =
+        _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_WRONLY | _O_TEXT);
+    if (descriptor == -1) {
+      CloseHandle(handle);
+      DeleteFileA(path);
+      error = platform::kErrorInvalidHandle;
+      return nullptr;
+    }
+    std::FILE* file = _fdopen(descriptor, "wt");
+    if (file == nullptr) {
+      error = WinErrorFromErrno(errno);
+      _close(descriptor);
+      DeleteFileA(path);
+      return nullptr;
+    }
+    error = platform::kErrorSuccess;
+    return std::make_unique<Win32TextStream>(file, true);
   }
 };
 

@@ -79,7 +79,7 @@ bool WriteLoaderFile(platform::FileSystem& files, const char* path, const std::s
     files.DeleteFile(temporary.c_str());
     return false;
   }
-  if (files.ReplaceFile(temporary.c_str(), path) != platform::kErrorSuccess) {
+  if (files.MoveFile(temporary.c_str(), path, true) != platform::kErrorSuccess) {
     files.DeleteFile(temporary.c_str());
     return false;
   }

@@ -104,7 +104,7 @@ TEST_F(AcadRxRewrite, AFailurePartWayLeavesTheUsersFileAsItWas) {
   machine_.faults().Reset();
 
   // The finished file cannot take the old one's place.
-  machine_.faults().FailNext(Operation::kReplaceFile, temporary, platform::kErrorAccessDenied);
+  machine_.faults().FailNext(Operation::kMoveFile, temporary, platform::kErrorAccessDenied);
   EXPECT_EQ(Rewritten(before), before);
   EXPECT_FALSE(machine_.Exists(temporary));
 

@@ -108,7 +108,7 @@ TEST_F(HostFiles, NamesInAnotherCaseFollowEveryChangeOfTheirFolder) {
   EXPECT_EQ(files_->GetAttributes(kNew), kInvalidAttributes);
   ASSERT_EQ(files_->CopyFile("torvek\\acad.rx", "Torvek\\new.cfg", false), kErrorSuccess);
   EXPECT_EQ(files_->GetAttributes(kNew), kAttributeArchive);
-  ASSERT_EQ(files_->ReplaceFile(kNew, "torvek\\Moved.cfg"), kErrorSuccess);
+  ASSERT_EQ(files_->MoveFile(kNew, "torvek\\Moved.cfg", true), kErrorSuccess);
   EXPECT_EQ(files_->GetAttributes(kNew), kInvalidAttributes);
   ASSERT_EQ(files_->DeleteFile("torvek\\MOVED.CFG"), kErrorSuccess);
   EXPECT_EQ(files_->GetAttributes("torvek\\moved.cfg"), kInvalidAttributes);
@@ -194,14 +194,14 @@ TEST_F(HostFiles, ALockedFileCanBeReadButNotChanged) {
   faulty.Lock("c:\\program files\\torvek\\TORVEK.ARX");
   WinError error = kErrorSuccess;
   EXPECT_EQ(faulty.CopyFile("C:\\next.arx", module, false), kErrorSharingViolation);
-  EXPECT_EQ(faulty.ReplaceFile("C:\\next.arx", module), kErrorSharingViolation);
+  EXPECT_EQ(faulty.MoveFile("C:\\next.arx", module, true), kErrorSharingViolation);
   EXPECT_EQ(faulty.DeleteFile(module), kErrorSharingViolation);
   EXPECT_EQ(faulty.OpenText(module, TextMode::kWrite, error), nullptr);
   EXPECT_EQ(error, kErrorSharingViolation);
   EXPECT_NE(faulty.OpenText(module, TextMode::kRead, error), nullptr);
   EXPECT_EQ(faulty.CopyFile(module, "C:\\copy.arx", false), kErrorSuccess);
   faulty.Unlock(module);
-  EXPECT_EQ(faulty.ReplaceFile("C:\\next.arx", module), kErrorSuccess);
+  EXPECT_EQ(faulty.MoveFile("C:\\next.arx", module, true), kErrorSuccess);
   EXPECT_EQ(faulty.DeleteFile(module), kErrorSuccess);
 }
 

@@ -151,24 +151,28 @@ TEST_F(FileContract, ReadOnlyFileIsNeitherOverwrittenNorDeleted) {
   EXPECT_EQ(files().DeleteFile(Path("gone\\acad.rx").c_str()), kErrorPathNotFound);
 }
 
-TEST_F(FileContract, ReplaceFilePutsTheTemporaryFileInPlace) {
+TEST_F(FileContract, MoveFileReplacesOnlyWhenAsked) {
   Put("acad.rx", "old\r\n");
   ASSERT_TRUE(WriteText(Path("acad.rx.tmp"), "new\n"));
-  EXPECT_EQ(files().ReplaceFile(Path("acad.rx.tmp").c_str(), Path("acad.rx").c_str()),
+  EXPECT_EQ(files().MoveFile(Path("acad.rx.tmp").c_str(), Path("acad.rx").c_str(), false),
+            kErrorAlreadyExists);
+  EXPECT_EQ(Bytes("acad.rx"), "old\r\n");
+  EXPECT_EQ(files().MoveFile(Path("acad.rx.tmp").c_str(), Path("acad.rx").c_str(), true),
             kErrorSuccess);
   EXPECT_EQ(Bytes("acad.rx"), "new\r\n");
   EXPECT_EQ(files().GetAttributes(Path("acad.rx.tmp").c_str()), kInvalidAttributes);
-  EXPECT_EQ(files().ReplaceFile(Path("acad.rx.tmp").c_str(), Path("acad.rx").c_str()),
+  EXPECT_EQ(files().MoveFile(Path("acad.rx.tmp").c_str(), Path("acad.rx").c_str(), true),
             kErrorFileNotFound);
   // With nothing in the way it is a rename.
-  EXPECT_EQ(files().ReplaceFile(Path("acad.rx").c_str(), Path("moved.rx").c_str()), kErrorSuccess);
+  EXPECT_EQ(files().MoveFile(Path("acad.rx").c_str(), Path("moved.rx").c_str(), false),
+            kErrorSuccess);
   EXPECT_EQ(Bytes("moved.rx"), "new\r\n");
 
   Put("locked.rx", "theirs");
   Put("next.tmp", "ours");
   ASSERT_EQ(files().SetAttributes(Path("locked.rx").c_str(), kAttributeReadOnly), kErrorSuccess);
   const WinError replaced =
-      files().ReplaceFile(Path("next.tmp").c_str(), Path("locked.rx").c_str());
+      files().MoveFile(Path("next.tmp").c_str(), Path("locked.rx").c_str(), true);
   if (under_->WhichSide() == Side::kWine) {
     // Wine renames over a read-only file, for every user; Windows refuses to delete it.
     EXPECT_EQ(replaced, kErrorSuccess);
@@ -176,6 +180,40 @@ TEST_F(FileContract, ReplaceFilePutsTheTemporaryFileInPlace) {
     EXPECT_EQ(replaced, kErrorAccessDenied);
     EXPECT_EQ(Bytes("locked.rx"), "theirs");
   }
+}
+
+// ReplaceFile is how a rewritten acad.rx takes the old one's place: on Windows the file keeps
+// its attributes and security. Wine 8 renames the new file into place instead, so it keeps the
+// new file's attributes, and it refuses relative paths (ERROR_DIRECTORY) where Windows takes
+// them against the current directory. The installer names both files in full.
+TEST_F(FileContract, ReplaceFileKeepsTheReplacedFilesAttributesOnWindows) {
+  Put("acad.rx", "old\r\n");
+  ASSERT_EQ(files().SetAttributes(Path("acad.rx").c_str(), kAttributeHidden), kErrorSuccess);
+  ASSERT_TRUE(WriteText(Path("acad.~0"), "new\n"));
+  EXPECT_EQ(files().ReplaceFile(Path("acad.rx").c_str(), Path("acad.~0").c_str()), kErrorSuccess);
+  EXPECT_EQ(Bytes("acad.rx"), "new\r\n");
+  EXPECT_EQ(files().GetAttributes(Path("acad.~0").c_str()), kInvalidAttributes);
+  const bool wine = under_->WhichSide() == Side::kWine;
+  EXPECT_EQ(files().GetAttributes(Path("acad.rx").c_str()),
+            wine ? kAttributeArchive : kAttributeArchive | kAttributeHidden);
+
+  // Nothing to replace: Windows and Wine alike answer ERROR_FILE_NOT_FOUND.
+  ASSERT_TRUE(WriteText(Path("acad.~1"), "newer\n"));
+  EXPECT_EQ(files().ReplaceFile(Path("gone.rx").c_str(), Path("acad.~1").c_str()),
+            kErrorFileNotFound);
+  EXPECT_EQ(Bytes("acad.~1"), "newer\r\n");
+  // A read-only file is not replaced, by any user.
+  ASSERT_EQ(files().SetAttributes(Path("acad.rx").c_str(), kAttributeReadOnly), kErrorSuccess);
+  EXPECT_EQ(files().ReplaceFile(Path("acad.rx").c_str(), Path("acad.~1").c_str()),
+            kErrorAccessDenied);
+  EXPECT_EQ(Bytes("acad.rx"), "new\r\n");
+  ASSERT_EQ(files().SetAttributes(Path("acad.rx").c_str(), kAttributeNormal), kErrorSuccess);
+
+  under_->EnterScratch();
+  EXPECT_EQ(files().FullPath("x\\..\\acad.rx"), Path("acad.rx"));
+  const WinError relative = files().ReplaceFile("acad.rx", "acad.~1");
+  EXPECT_EQ(relative, wine ? kErrorDirectory : kErrorSuccess);
+  EXPECT_EQ(Bytes("acad.rx"), wine ? "new\r\n" : "newer\r\n");
 }
 
 TEST_F(FileContract, FoldersAreMadeAndRemovedAsTheCallsAnswer) {
@@ -272,7 +310,17 @@ TEST_F(FileContract, TextModeIsCrLfOnDisk) {
   Put("long.rx", longLine + "\r\nend");
   EXPECT_EQ(Lines(Path("long.rx")), (std::vector<std::string>{longLine + "\n", "end"}));
 
+  // A new file is made only where there is none: an existing one is neither opened nor cut.
   WinError error = kErrorSuccess;
+  EXPECT_EQ(files().OpenText(Path("acad.rx").c_str(), TextMode::kCreateNew, error), nullptr);
+  EXPECT_EQ(error, kErrorFileExists);
+  EXPECT_EQ(Bytes("acad.rx"), "a\r\nb");
+  std::unique_ptr<TextStream> fresh =
+      files().OpenText(Path("acad.~0").c_str(), TextMode::kCreateNew, error);
+  ASSERT_NE(fresh, nullptr) << error;
+  EXPECT_TRUE(fresh->Write("c\n") && fresh->Close());
+  EXPECT_EQ(Bytes("acad.~0"), "c\r\n");
+
   EXPECT_EQ(files().OpenText(Path("gone.rx").c_str(), TextMode::kRead, error), nullptr);
   EXPECT_EQ(error, kErrorFileNotFound);
   EXPECT_EQ(files().OpenText(Path("gone\\acad.rx").c_str(), TextMode::kWrite, error), nullptr);

@@ -27,6 +27,9 @@ class FilesUnderTest {
   // The bytes of a file as they lie on the disk, past any text mode.
   virtual bool ReadBytes(const std::string& path, std::string& bytes) = 0;
   virtual bool WriteBytes(const std::string& path, std::string_view bytes) = 0;
+  // Makes the scratch folder the current directory, for cases with relative paths; the old one
+  // is current again when the object goes.
+  virtual void EnterScratch() = 0;
 
   // Wine run as root lets a read-only file be overwritten; Windows and Wine as a normal user
   // do not (ctest runs the Windows build a second time as an unprivileged user).

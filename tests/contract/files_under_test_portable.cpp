@@ -49,6 +49,8 @@ class PortableFiles : public FilesUnderTest {
   bool ReadOnlyEnforced() const override { return true; }
   Side WhichSide() const override { return Side::kPortable; }
 
+  void EnterScratch() override { files_.SetCurrentDirectory(scratch_); }
+
   bool ReadBytes(const std::string& path, std::string& bytes) override {
     fs::path host;
     if (!files_.HostPath(path.c_str(), host))

@@ -1,4 +1,5 @@
 // The Win32 file system, each test in a fresh folder below the system's temporary folder.
+#include <direct.h>
 #include <process.h>
 
 #include <cstdio>
@@ -44,7 +45,17 @@ class Win32Files : public FilesUnderTest {
     } while (files_->CreateDirectory(scratch_.c_str()) == platform::kErrorAlreadyExists);
   }
 
-  ~Win32Files() override { RemoveTree(*files_, scratch_); }
+  ~Win32Files() override {
+    if (!formerDirectory_.empty())
+      _chdir(formerDirectory_.c_str());
+    RemoveTree(*files_, scratch_);
+  }
+
+  void EnterScratch() override {
+    if (formerDirectory_.empty())
+      formerDirectory_ = files_->CurrentDirectory();
+    _chdir(scratch_.c_str());
+  }
 
   platform::FileSystem& Files() override { return *files_; }
   const std::string& Scratch() const override { return scratch_; }
@@ -91,6 +102,7 @@ class Win32Files : public FilesUnderTest {
  private:
   std::unique_ptr<platform::FileSystem> files_;
   std::string scratch_;
+  std::string formerDirectory_;
 };
 
 }  // namespace

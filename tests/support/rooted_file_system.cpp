@@ -1,5 +1,7 @@
 #include "tests/support/rooted_file_system.h"
 
+#include "common/text/cp936_text.h"
+
 namespace torvek::testing {
 
 RootedFileSystem::RootedFileSystem(platform::FileSystem& inner, std::map<char, std::string> drives)
@@ -22,6 +24,33 @@ std::string RootedFileSystem::Map(std::string_view path) const {
   return mapped;
 }
 
+std::string RootedFileSystem::Unmap(std::string_view path) const {
+  for (const auto& [letter, folder] : drives_) {
+    if (path.size() < folder.size() || !EqualsNoCase(path.substr(0, folder.size()), folder))
+      continue;
+    const std::string_view rest = path.substr(folder.size());
+    if (rest.empty())
+      return std::string{letter, ':', '\\'};
+    if (rest[0] == '\\')
+      return std::string{letter, ':'} + std::string(rest);
+  }
+  return std::string(path);
+}
+
+// A relative path is taken against the stand-in current directory, not the process's own.
+std::string RootedFileSystem::FullPath(const char* path) {
+  const std::string_view text(path);
+  std::string whole(text);
+  if (text.size() < 3 || text[1] != ':' || (text[2] != '\\' && text[2] != '/')) {
+    whole = currentDirectory_;
+    if (whole.empty() || whole.back() != '\\')
+      whole += '\\';
+    whole += text;
+  }
+  const std::string full = inner_.FullPath(Map(whole).c_str());
+  return full.empty() ? full : Unmap(full);
+}
+
 platform::WinError RootedFileSystem::FindFirst(const char* pattern, platform::FindData& first,
                                                std::unique_ptr<platform::DirectorySearch>& search) {
   return inner_.FindFirst(Map(pattern).c_str(), first, search);
@@ -31,8 +60,13 @@ platform::WinError RootedFileSystem::CopyFile(const char* from, const char* to, 
   return inner_.CopyFile(Map(from).c_str(), Map(to).c_str(), failIfExists);
 }
 
-platform::WinError RootedFileSystem::ReplaceFile(const char* from, const char* to) {
-  return inner_.ReplaceFile(Map(from).c_str(), Map(to).c_str());
+platform::WinError RootedFileSystem::MoveFile(const char* from, const char* to,
+                                              bool replaceExisting) {
+  return inner_.MoveFile(Map(from).c_str(), Map(to).c_str(), replaceExisting);
+}
+
+platform::WinError RootedFileSystem::ReplaceFile(const char* replaced, const char* replacement) {
+  return inner_.ReplaceFile(Map(replaced).c_str(), Map(replacement).c_str());
 }
 
 platform::WinError RootedFileSystem::DeleteFile(const char* path) {

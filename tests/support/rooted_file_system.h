@@ -20,13 +20,17 @@ class RootedFileSystem : public platform::FileSystem {
   void SetCurrentDirectory(std::string path) { currentDirectory_ = std::move(path); }
   // The path `inner` is given for a path of these drives; unchanged when no drive maps it.
   std::string Map(std::string_view path) const;
+  // The other way: a path of `inner` below a drive's folder as a path of that drive.
+  std::string Unmap(std::string_view path) const;
 
   std::string CurrentDirectory() override { return currentDirectory_; }
   std::string TempDirectory() override { return "C:\\Temp\\"; }
+  std::string FullPath(const char* path) override;
   platform::WinError FindFirst(const char* pattern, platform::FindData& first,
                                std::unique_ptr<platform::DirectorySearch>& search) override;
   platform::WinError CopyFile(const char* from, const char* to, bool failIfExists) override;
-  platform::WinError ReplaceFile(const char* from, const char* to) override;
+  platform::WinError MoveFile(const char* from, const char* to, bool replaceExisting) override;
+  platform::WinError ReplaceFile(const char* replaced, const char* replacement) override;
   platform::WinError DeleteFile(const char* path) override;
   platform::WinError CreateDirectory(const char* path) override;
   platform::WinError RemoveDirectory(const char* path) override;
