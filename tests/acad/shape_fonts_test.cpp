@@ -57,10 +57,20 @@ TEST_F(ShapeFonts, TakesTheFontsFromADriveRootAndFromReadOnlyMedia) {
   machine_.Put("D:\\Torvek_EN.shx", "cd EN");
   machine_.Put("D:\\Torvek_HZ.shx", "cd HZ");
   machine_.SetCurrentDirectory("D:\\");
-  machine_.MakeDriveReadOnly('D');  // where this machine can make one: the copies go on anyway
+  machine_.MakeDriveReadOnly('D');
+  // As the installer sees it.
+  ASSERT_NE(machine_.files().GetAttributes("D:\\Torvek_EN.shx") & platform::kAttributeReadOnly, 0u);
   table_.InstallShapeFonts(Choose({2010}));
+  // Clearing the attribute on the medium fails, and the copies go on anyway: they come
+  // read-only, and the EN font is made writable after its copy.
   EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx"), "cd EN");
   EXPECT_EQ(machine_.Get("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx"), "cd HZ");
+  EXPECT_EQ(
+      machine_.Attributes("C:\\AutoCAD 2010\\Fonts\\Torvek_EN.shx") & platform::kAttributeReadOnly,
+      0u);
+  EXPECT_NE(
+      machine_.Attributes("C:\\AutoCAD 2010\\Fonts\\Torvek_HZ.shx") & platform::kAttributeReadOnly,
+      0u);
 }
 
 }  // namespace

@@ -129,6 +129,21 @@ std::optional<std::string> TestMachine::Get(std::string_view windowsPath) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::vector<std::string> TestMachine::FileNames(std::string_view folder) {
+  std::vector<std::string> names;
+  platform::FindData entry;
+  std::unique_ptr<platform::DirectorySearch> search;
+  if (backend_->Files().FindFirst((std::string(folder) + "\\*.*").c_str(), entry, search) !=
+      platform::kErrorSuccess) {
+    return names;
+  }
+  do {
+    if ((entry.attributes & platform::kAttributeDirectory) == 0)
+      names.push_back(entry.name);
+  } while (search->Next(entry) == platform::kErrorSuccess);
+  return names;
+}
+
 bool TestMachine::Exists(std::string_view windowsPath) {
   return Attributes(windowsPath) != platform::kInvalidAttributes;
 }

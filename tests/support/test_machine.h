@@ -62,7 +62,12 @@ class TestMachine {
   void SetCurrentDirectory(std::string_view windowsPath) {
     backend_->SetCurrentDirectory(windowsPath);
   }
-  bool MakeDriveReadOnly(char letter) { return backend_->MakeDriveReadOnly(letter); }
+  // A drive that takes no change, as a CD: the machine's own where it has them, the fault
+  // wrapper's otherwise (Wine keeps no read-only drives).
+  void MakeDriveReadOnly(char letter) {
+    if (!backend_->MakeDriveReadOnly(letter))
+      faulty_->MakeDriveReadOnly(letter);
+  }
 
   // Loads a .reg file's text (UTF-8, as the fixtures are written) into the registry; fails the
   // test on a malformed file.
@@ -81,6 +86,9 @@ class TestMachine {
   std::optional<std::string> Get(std::string_view windowsPath);
   void MakeFolder(std::string_view windowsPath);
   bool Exists(std::string_view windowsPath);
+  // The names of the files directly in a folder, in the platform's order; none for a folder that
+  // is not there.
+  std::vector<std::string> FileNames(std::string_view folder);
   std::uint32_t Attributes(std::string_view windowsPath);
   void SetReadOnly(std::string_view windowsPath);
   std::filesystem::path RealPath(std::string_view windowsPath) {

@@ -4,7 +4,6 @@
 // test leaves in it is deleted again, so the prefix stays as it was for the next test.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -54,13 +53,17 @@ class WineMachine : public MachineBackend {
  public:
   explicit WineMachine(portable::RegistryView)
       : files_(win32::MakeFileSystem()), registry_(win32::MakeRegistry()) {
-    static std::atomic<unsigned> counter = 0;
-    const std::string temp = files_->TempDirectory();
-    for (;;) {
-      root_ =
-          temp + "torvek-machine-" + std::to_string(std::rand()) + "-" + std::to_string(counter++);
-      if (files_->CreateDirectory(root_.c_str()) == platform::kErrorSuccess)
+    // Right below the prefix's own C:, so that a path near the platform's limit on the stand-in
+    // drives is near it on the disk too: "C:\x" lies at "C:\t<n>\c\x", five or six bytes on.
+    for (unsigned n = 0;; ++n) {
+      root_ = "C:\\t" + std::to_string(n);
+      const platform::WinError made = files_->CreateDirectory(root_.c_str());
+      if (made == platform::kErrorSuccess)
         break;
+      if (made != platform::kErrorAlreadyExists) {
+        ADD_FAILURE() << "cannot make " << root_ << ": error " << made;
+        break;
+      }
     }
     for (const char* sub : {"\\c", "\\c\\Temp", "\\d"}) {
       files_->CreateDirectory((root_ + sub).c_str());
