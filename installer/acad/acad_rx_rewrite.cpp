@@ -18,9 +18,11 @@ void AcadInstallTable::RewriteAcadRx(const std::string& location, int releaseYea
     return;
   ClearReadOnly(files_, path.c_str());
   std::vector<std::string> kept;
-  if (ReadKeptLines(files_, path.c_str(), kept) == LoaderReadResult::kReadFailed)
+  const LoaderReadResult read = ReadKeptLines(files_, path.c_str(), kept);
+  if (read == LoaderReadResult::kReadFailed)
     return;
-  WriteLoaderFile(files_, path.c_str(), std::string(moduleLine->view()), kept);
+  WriteLoaderFile(files_, path.c_str(), std::string(moduleLine->view()), kept,
+                  read == LoaderReadResult::kRead);
 }
 
 }  // namespace torvek::acad

@@ -27,11 +27,12 @@ LoaderReadResult ReadKeptLines(platform::FileSystem& files, const char* path,
 bool IsToolboxLine(std::string_view upperCasedLine);
 
 // Replaces the file's content with the module line and the kept lines, each ending in a line
-// feed (CR LF on disk). The new content goes to a file beside the old one first and replaces
-// it only once complete, so a failure part-way leaves the old file as it was. Where no file
-// can be made beside it but the loader file itself is writable, it is written in place.
-// False when the file was not replaced.
+// feed (CR LF on disk). The new content goes to a new file beside the old one first and takes
+// its place only once complete (`replacing`: the old file is there and keeps its attributes),
+// so a failure part-way leaves the old file as it was. Only where no file at all can be made
+// beside it but the loader file itself is writable is it written in place. False when the
+// file was not replaced.
 bool WriteLoaderFile(platform::FileSystem& files, const char* path, const std::string& moduleLine,
-                     const std::vector<std::string>& kept);
+                     const std::vector<std::string>& kept, bool replacing);
 
 }  // namespace torvek::acad

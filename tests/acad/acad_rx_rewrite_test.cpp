@@ -3,6 +3,7 @@
 // user's loader file never lost to a failure part-way.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "installer/acad/acad_install_table.h"
@@ -18,12 +19,16 @@ using testing::Choose;
 constexpr char kLocation[] = "C:\\Program Files (x86)\\AutoCAD 2009";
 constexpr char kAcadRx[] = "C:\\Program Files (x86)\\AutoCAD 2009\\acad.rx";
 constexpr char kModule2008[] = "C:\\Program Files\\Torvek结构工具箱\\TORVEK2008.ARX\r\n";
+// Where the new content is written first.
+constexpr char kTemporary[] = "C:\\Program Files (x86)\\AutoCAD 2009\\acad.~0";
+// A location whose acad.rx path is 250 bytes long.
+const std::string kDeepLocation = "C:\\" + std::string(239, 'd');
 // Too long for the path of its acad.rx, not for the value discovery reads it from.
 const std::string kLongLocation = "C:\\" + std::string(250, 'l');
 
 // Each release found once, which 2006 and 2008 are not on every machine: 2009 and 2011 in the
-// same folder, 2012 there too with a trailing backslash, and 2013 in a folder whose name is too
-// long.
+// same folder, 2012 there too with a trailing backslash, 2010 deep down and 2013 in a folder
+// whose name is too long.
 class AcadRxRewrite : public ::testing::Test {
  protected:
   AcadRxRewrite() : machine_(testing::AnyView()), table_(machine_.registry(), machine_.files()) {
@@ -31,6 +36,7 @@ class AcadRxRewrite : public ::testing::Test {
         testing::InstallationsReg(testing::AnyView(), {{2009, kLocation},
                                                        {2011, kLocation},
                                                        {2012, std::string(kLocation) + "\\"},
+                                                       {2010, kDeepLocation},
                                                        {2013, kLongLocation}}));
     table_.DiscoverAcadInstallations();
     machine_.MakeFolder(kLocation);
@@ -85,12 +91,44 @@ TEST_F(AcadRxRewrite, CreatesAMissingFileAndMakesAReadOnlyOneWritable) {
   Rewrite(2009);
   EXPECT_EQ(machine_.Get(kAcadRx), std::string(kModule2008) + "ACETUTIL.ARX\r\n");
   EXPECT_EQ(machine_.Attributes(kAcadRx) & platform::kAttributeReadOnly, 0u);
-  EXPECT_FALSE(machine_.Exists(std::string(kAcadRx) + ".TorvekSetUp.tmp"));
+  EXPECT_FALSE(machine_.Exists(kTemporary));
+}
+
+// The new file is one of our own: a file of AutoCAD's folder that bears its name is passed over,
+// and the loader file keeps its attributes where the platform keeps them.
+TEST_F(AcadRxRewrite, TheNewContentTakesTheLoaderFilesPlaceAndNoOtherFiles) {
+  machine_.Put(kTemporary, "AutoCAD's own");
+  machine_.Put(kAcadRx, "acetutil.arx\r\n");
+  ASSERT_EQ(machine_.files().SetAttributes(kAcadRx, platform::kAttributeHidden),
+            platform::kErrorSuccess);
+  Rewrite(2009);
+  EXPECT_EQ(machine_.Get(kAcadRx), std::string(kModule2008) + "ACETUTIL.ARX\r\n");
+  EXPECT_EQ(machine_.Get(kTemporary), "AutoCAD's own");
+  EXPECT_FALSE(machine_.Exists("C:\\Program Files (x86)\\AutoCAD 2009\\acad.~1"));
+  // Windows keeps the hidden attribute through ReplaceFile; Wine 8 does not (the file contract
+  // records it).
+  EXPECT_EQ(machine_.Attributes(kAcadRx) & platform::kAttributeHidden,
+            machine_.Real() ? 0u : platform::kAttributeHidden);
+}
+
+// A loader file 250 bytes down: the file beside it still has room for its name, so a disk that
+// fills part-way leaves the user's file as it was.
+TEST_F(AcadRxRewrite, ALongLoaderFilePathIsStillReplacedWhole) {
+  const std::string acadRx = kDeepLocation + "\\acad.rx";
+  ASSERT_EQ(acadRx.size(), 250u);
+  machine_.Put(acadRx, "acetutil.arx\r\n");
+  machine_.faults().FillDiskAfter(20);
+  Rewrite(2010);
+  EXPECT_EQ(machine_.Get(acadRx), "acetutil.arx\r\n");
+  machine_.faults().Reset();
+  Rewrite(2010);
+  EXPECT_EQ(machine_.Get(acadRx),
+            "C:\\Program Files\\Torvek结构工具箱\\TORVEK2010.ARX\r\nACETUTIL.ARX\r\n");
 }
 
 TEST_F(AcadRxRewrite, AFailurePartWayLeavesTheUsersFileAsItWas) {
   const std::string before = "acetutil.arx\r\nd:\\plot\\plot.arx\r\n";
-  const std::string temporary = std::string(kAcadRx) + ".TorvekSetUp.tmp";
+  const std::string temporary = kTemporary;
 
   // The disk fills up after a few bytes of the new content.
   machine_.faults().FillDiskAfter(20);
@@ -104,7 +142,7 @@ TEST_F(AcadRxRewrite, AFailurePartWayLeavesTheUsersFileAsItWas) {
   machine_.faults().Reset();
 
   // The finished file cannot take the old one's place.
-  machine_.faults().FailNext(Operation::kMoveFile, temporary, platform::kErrorAccessDenied);
+  machine_.faults().FailNext(Operation::kReplaceFile, temporary, platform::kErrorAccessDenied);
   EXPECT_EQ(Rewritten(before), before);
   EXPECT_FALSE(machine_.Exists(temporary));
 
@@ -119,8 +157,7 @@ TEST_F(AcadRxRewrite, AFailurePartWayLeavesTheUsersFileAsItWas) {
 }
 
 TEST_F(AcadRxRewrite, WritesInPlaceWhenNoFileCanBeMadeBesideIt) {
-  const std::string temporary = std::string(kAcadRx) + ".TorvekSetUp.tmp";
-  machine_.faults().FailNext(Operation::kOpenWrite, temporary, platform::kErrorAccessDenied);
+  machine_.faults().FailNext(Operation::kOpenWrite, kTemporary, platform::kErrorAccessDenied);
   EXPECT_EQ(Rewritten("acetutil.arx\r\n"), std::string(kModule2008) + "ACETUTIL.ARX\r\n");
 }
 
@@ -135,10 +172,12 @@ TEST_F(AcadRxRewrite, UsesTheLocationAsRecordedAndRefusesPathsThatDoNotFit) {
   Rewrite(2009);
   EXPECT_EQ(machine_.Get(kAcadRx), "acetutil.arx\r\n");
 
-  // A location too long for the path of its acad.rx is left alone, nothing overflows, and the
-  // release is registered all the same.
+  // A location too long for the path of its acad.rx is left alone (no file cut short to fit is
+  // made in it), and the release is registered all the same.
   table_.SetInstallFolder("C:\\Program Files");
+  machine_.MakeFolder(kLongLocation);
   Rewrite(2013);
+  EXPECT_TRUE(std::filesystem::is_empty(machine_.RealPath(kLongLocation)));
   platform::RegKey application = platform::kNoKey;
   EXPECT_EQ(
       machine_.registry().OpenKeyEx(table_.ProductKey(*ReleaseIndexOf(2013), 0),
