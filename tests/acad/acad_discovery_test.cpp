@@ -101,7 +101,7 @@ TEST(AcadDiscovery, MatchesReleasesByTheYearInTheProductName) {
                                              "2013 | C:\\Second | " + keys + "R19.0\\C\\Product"));
 }
 
-TEST(AcadDiscovery, RecordsEveryInstallationOfOneRelease) {
+TEST(AcadDiscovery, RecordsAndRegistersEveryInstallationOfOneRelease) {
   const RegistryView view = AnyView();
   torvek::testing::TestMachine machine(view);
   std::string reg = "Windows Registry Editor Version 5.00\n";
@@ -117,6 +117,24 @@ TEST(AcadDiscovery, RecordsEveryInstallationOfOneRelease) {
   EXPECT_EQ(table.Location(8, 11), "C:\\A21");
   EXPECT_TRUE(EqualsNoCase(machine.registry().KeyPath(table.ProductKey(8, 11)),
                            "HKEY_LOCAL_MACHINE\\" + AcadRoot(view) + "R18.0.21\\ACAD"));
+
+  // The eleventh and twelfth are registered like the first ten: their acad.rx and their key.
+  table.SetInstallFolder("C:\\Program Files");
+  for (const char* location : {"C:\\A20", "C:\\A21"})
+    machine.MakeFolder(location);
+  table.RegisterArxModules(testing::Choose({2010}));
+  for (int k : {10, 11}) {
+    const std::string location = "C:\\A" + std::to_string(10 + k);
+    EXPECT_EQ(machine.Get(location + "\\acad.rx"),
+              "C:\\Program Files\\Torvek结构工具箱\\TORVEK2010.ARX\r\n")
+        << location;
+    platform::RegKey application = platform::kNoKey;
+    EXPECT_EQ(machine.registry().OpenKeyEx(table.ProductKey(8, k), "Applications\\Torvek2010",
+                                           platform::kKeyRead, application),
+              platform::kErrorSuccess)
+        << location;
+    machine.registry().CloseKey(application);
+  }
 }
 
 // One release key above a chain of keys as long as asked for, both values at its end: deeper
