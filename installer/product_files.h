@@ -24,6 +24,8 @@ inline constexpr char kSettingsStoreName[] = "SetUp_Temp1";
 inline constexpr char kLibraryStoreName[] = "SetUp_Temp2";
 inline constexpr char kTemporarySettingsStoreName[] = "Torvek_SetUp_Temp1";
 inline constexpr char kTemporaryLibraryStoreName[] = "Torvek_SetUp_Temp2";
+// Inside a store: files moved out of a save's way, never restored.
+inline constexpr char kSetAsideFolderName[] = "较早保留";
 
 // The product folder below `installFolder`, which has lost its trailing backslash. Not bounded:
 // a message can then name a destination too long to copy to.

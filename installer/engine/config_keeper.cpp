@@ -1,5 +1,7 @@
 #include "installer/engine/config_keeper.h"
 
+#include <algorithm>
+
 #include "common/copy_replacing.h"
 #include "common/text/cp936_text.h"
 #include "common/text/path_buffer.h"
@@ -9,16 +11,6 @@
 
 namespace torvek::engine {
 
-namespace {
-
-bool FolderExists(platform::FileSystem& files, const std::string& path) {
-  const std::uint32_t attributes = files.GetAttributes(path.c_str());
-  return attributes != platform::kInvalidAttributes &&
-         (attributes & platform::kAttributeDirectory) != 0;
-}
-
-}  // namespace
-
 bool MatchesExtension(std::string_view name, std::string_view extension) {
   const std::string upper = ToUpperAscii(name);
   const std::size_t at = FindNoCase(upper, extension, 1);
@@ -27,11 +19,11 @@ bool MatchesExtension(std::string_view name, std::string_view extension) {
 
 ConfigKeeper::ConfigKeeper(platform::Registry& registry, platform::FileSystem& files,
                            std::string_view installFolder)
-    : targetFolder(product::ProductFolder(installFolder)), registry_(registry), files_(files) {
-  const std::string source = StripTrailingBackslash(files_.CurrentDirectory());
-  settingsStore_ = source + "\\" + product::kSettingsStoreName;
-  libraryStore_ = source + "\\" + product::kLibraryStoreName;
-}
+    : targetFolder(product::ProductFolder(installFolder)),
+      registry_(registry),
+      files_(files),
+      settings_(files, product::kSettingsStoreName, product::kTemporarySettingsStoreName),
+      library_(files, product::kLibraryStoreName, product::kTemporaryLibraryStoreName) {}
 
 bool ConfigKeeper::HasPreviousConfig() {
   if (!ReadInstallRecord())
@@ -46,91 +38,125 @@ bool ConfigKeeper::HasPreviousConfig() {
   return found;
 }
 
-std::string ConfigKeeper::MakeStore(const char* besideKitName, const char* temporaryName) {
-  const std::string besideKit =
-      StripTrailingBackslash(files_.CurrentDirectory()) + "\\" + besideKitName;
-  if (besideKit.size() < PathBuffer::kCapacity) {
-    files_.MakeDirectory(besideKit.c_str());
-    if (FolderExists(files_, besideKit))
-      return besideKit;
-  }
-  // The kit's folder takes no new folder (read-only media): a store of our own name under
-  // the temporary folder keeps the files instead, and no other program's folder is taken.
-  const std::string temporary =
-      StripTrailingBackslash(files_.TempDirectory()) + "\\" + temporaryName;
-  if (temporary.size() < PathBuffer::kCapacity) {
-    files_.MakeDirectory(temporary.c_str());
-    if (FolderExists(files_, temporary))
-      return temporary;
-  }
-  return {};
-}
-
-void ConfigKeeper::SaveMatching(const std::string& folder, const std::string& store, bool cfg,
-                                bool sec, bool sjy) {
+// The store is opened only once something is to be saved, for the longest name among them.
+bool ConfigKeeper::SaveMatching(ConfigStore& store, const std::string& folder, bool cfg, bool sec,
+                                bool sjy, const FailedSaveQuestion& ask) {
+  std::vector<std::string> names;
+  std::size_t longest = 0;
   FlatFolderWalk walk;
   walk.onFile = [&](const std::string& name) {
     if ((cfg && MatchesExtension(name, ".CFG")) || (sec && MatchesExtension(name, ".SEC")) ||
         (sjy && MatchesExtension(name, ".SJY"))) {
-      const std::string upper = ToUpperAscii(name);
-      PathBuffer from;
-      PathBuffer to;
-      if (from.Join(folder, upper) && to.Join(store, upper)) {
-        CopyReplacing(files_, from.c_str(), to.c_str());
-      }
+      names.push_back(ToUpperAscii(name));
+      longest = std::max(longest, name.size());
     }
     return WalkStep::kGoOn;
   };
   WalkFolder(files_, folder, walk);
-}
-
-void ConfigKeeper::SaveConfig() {
-  if (keepSettings == 0 && keepSectionLibrary == 0 && keepExtendedLibrary == 0)
-    return;
-  if (keepSettings != 0 || keepSectionLibrary != 0) {
-    const std::string store =
-        MakeStore(product::kSettingsStoreName, product::kTemporarySettingsStoreName);
-    if (!store.empty()) {
-      settingsStore_ = store;
-      SaveMatching(previousFolder, store, keepSettings != 0, keepSectionLibrary != 0, false);
+  if (names.empty())
+    return true;
+  store.Open(longest);
+  for (const std::string& name : names) {
+    const std::string from = folder + "\\" + name;
+    while (!SaveOne(store, from, name)) {
+      const AfterFailedCopy answer = ask ? ask(from) : AfterFailedCopy::kGoOn;
+      if (answer == AfterFailedCopy::kStop)
+        return false;
+      if (answer == AfterFailedCopy::kGoOn)
+        break;
+      if (store.Folder().empty())
+        store.Open(longest);
     }
   }
-  if (keepExtendedLibrary != 0) {
-    const std::string store =
-        MakeStore(product::kLibraryStoreName, product::kTemporaryLibraryStoreName);
-    if (!store.empty()) {
-      libraryStore_ = store;
-      SaveMatching(previousFolder + "\\" + product::kLibraryFolderName, store, false, false, true);
-    }
+  return true;
+}
+
+// A file is saved once it lies in the store and nothing that was there before is lost to it.
+bool ConfigKeeper::SaveOne(ConfigStore& store, const std::string& from, const std::string& name) {
+  PathBuffer source;
+  PathBuffer target;
+  if (store.Folder().empty() || !source.Assign(from) || !target.Join(store.Folder(), name) ||
+      !store.SetAside(name)) {
+    return false;
+  }
+  if (CopyReplacing(files_, source.c_str(), target.c_str()) != CopyEnd::kCopied)
+    return false;
+  saved_.emplace_back(target.view());
+  return true;
+}
+
+SaveEnd ConfigKeeper::SaveConfig(const FailedSaveQuestion& ask) {
+  if (keepSettings == 0 && keepSectionLibrary == 0 && keepExtendedLibrary == 0)
+    return SaveEnd::kSaved;
+  const bool saved = ((keepSettings == 0 && keepSectionLibrary == 0) ||
+                      SaveMatching(settings_, previousFolder, keepSettings != 0,
+                                   keepSectionLibrary != 0, false, ask)) &&
+                     (keepExtendedLibrary == 0 ||
+                      SaveMatching(library_, previousFolder + "\\" + product::kLibraryFolderName,
+                                   false, false, true, ask));
+  if (saved)
+    return SaveEnd::kSaved;
+  UndoSave();
+  return SaveEnd::kAborted;
+}
+
+void ConfigKeeper::UndoSave() {
+  for (const std::string& copy : saved_)
+    files_.DeleteFile(copy.c_str());
+  saved_.clear();
+  for (ConfigStore* store : {&settings_, &library_}) {
+    store->UndoSetAside();
+    if (!store->Folder().empty())
+      files_.RemoveDirectory(store->Folder().c_str());
   }
 }
 
-void ConfigKeeper::RestoreStore(const std::string& store, const std::string& destination) {
-  FlatFolderWalk walk;
-  walk.onFile = [&](const std::string& name) {
-    const std::string upper = ToUpperAscii(name);
-    PathBuffer from;
-    PathBuffer to;
-    // A file that could not be put back stays in the store: it is the user's only copy.
-    if (from.Join(store, upper) && to.Join(destination, upper) &&
-        CopyReplacing(files_, from.c_str(), to.c_str()) == CopyEnd::kCopied) {
-      files_.DeleteFile(from.c_str());
-    }
-    return WalkStep::kGoOn;
-  };
-  WalkFolder(files_, store, walk);
-  if (store.size() < PathBuffer::kCapacity)
-    files_.RemoveDirectory(store.c_str());
+// Both folders of the store, this run's first. A name put back once in this run is not put back
+// again over it: the later file moves into 较早保留 instead.
+void ConfigKeeper::RestoreStores(ConfigStore& store, const std::string& destination,
+                                 KeptFilesReport& report) {
+  std::vector<std::string> restored;
+  for (const std::string& folder : store.FoldersToRestore()) {
+    bool left = false;
+    FlatFolderWalk walk;
+    walk.onFile = [&](const std::string& name) {
+      const std::string upper = ToUpperAscii(name);
+      if (std::find(restored.begin(), restored.end(), upper) != restored.end()) {
+        left = !store.SetAsideIn(folder, upper) || left;
+        return WalkStep::kGoOn;
+      }
+      PathBuffer from;
+      PathBuffer to;
+      // A file that could not be put back stays in the store: it is the user's only copy.
+      if (from.Join(folder, upper) && to.Join(destination, upper) &&
+          CopyReplacing(files_, from.c_str(), to.c_str()) == CopyEnd::kCopied) {
+        files_.DeleteFile(from.c_str());
+        restored.push_back(upper);
+      } else {
+        left = true;
+      }
+      return WalkStep::kGoOn;
+    };
+    WalkFolder(files_, folder, walk);
+    if (left)
+      report.unrestoredStores.push_back(folder);
+    files_.RemoveDirectory(folder.c_str());
+  }
 }
 
-void ConfigKeeper::RestoreConfig() {
+KeptFilesReport ConfigKeeper::RestoreConfig() {
+  KeptFilesReport report;
   if (keepSettings == 0 && keepSectionLibrary == 0 && keepExtendedLibrary == 0)
-    return;
+    return report;
   if (keepSettings != 0 || keepSectionLibrary != 0)
-    RestoreStore(settingsStore_, targetFolder);
-  if (keepExtendedLibrary != 0) {
-    RestoreStore(libraryStore_, targetFolder + "\\" + product::kLibraryFolderName);
+    RestoreStores(settings_, targetFolder, report);
+  if (keepExtendedLibrary != 0)
+    RestoreStores(library_, targetFolder + "\\" + product::kLibraryFolderName, report);
+  for (const ConfigStore* store : {&settings_, &library_}) {
+    report.setAsideFolders.insert(report.setAsideFolders.end(), store->SetAsideFolders().begin(),
+                                  store->SetAsideFolders().end());
   }
+  return report;
 }
 
 }  // namespace torvek::engine

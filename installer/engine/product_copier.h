@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/copy_replacing.h"
 #include "common/platform/file_system.h"
+#include "installer/engine/flat_folder_walk.h"
 #include "installer/engine/install_page.h"
 
 namespace torvek::engine {
@@ -21,17 +21,24 @@ class ProductCopier {
   // Creates the product folder and copies every file of the source folder but the installer
   // and the two shape fonts. A failed copy asks Abort, Retry or Ignore; false after Abort.
   bool CopyProductFiles();
-  // Creates the library folder and copies every file of the kit's library; failures pass
-  // silently. Called only after CopyProductFiles succeeded.
-  void CopyExtendedLibrary();
+  // Creates the library folder and copies every file of the kit's library. A copy that fails
+  // passes silently, but a path that cannot be formed asks as a failed product copy does;
+  // false after Abort. Called only after CopyProductFiles succeeded.
+  bool CopyExtendedLibrary();
 
  private:
-  // The Abort/Retry/Ignore question after the copy to `to` failed.
-  AfterFailedCopy AskAfterFailedCopy(const std::string& to);
+  // A folder too deep to be searched is a copy that failed: the user hears of it, and Retry
+  // cannot change it.
+  WalkStep AskAboutUnbuiltPath(const std::string& path);
 
   platform::FileSystem& files_;
   std::string installFolder_;
   InstallPage& page_;
 };
+
+// True when every path the copy builds below `installFolder` fits a path buffer: the product
+// folder with the longest name copied into it, and the library folder with the longest name of
+// the kit's library.
+bool CopyTargetsFit(platform::FileSystem& files, std::string_view installFolder);
 
 }  // namespace torvek::engine

@@ -1,12 +1,23 @@
 #include "installer/engine/run_install.h"
 
-#include "installer/engine/config_keeper.h"
+#include "installer/engine/failed_copy_question.h"
 #include "installer/engine/product_copier.h"
+#include "installer/product_files.h"
 
 namespace torvek::engine {
 
-bool RunInstall(InstallPage& page, const InstallContext& context, std::string_view installFolder,
-                KeepChoices keep) {
+bool HasRoomForInstall(platform::FileSystem& files, std::string_view installFolder) {
+  for (const int year : acad::kReleaseYears) {
+    if (!product::ModulePath(installFolder, acad::ModuleYearFor(year)))
+      return false;
+  }
+  return CopyTargetsFit(files, installFolder);
+}
+
+InstallOutcome RunInstall(InstallPage& page, const InstallContext& context,
+                          std::string_view installFolder, KeepChoices keep) {
+  if (!HasRoomForInstall(context.files, installFolder))
+    return {InstallEnd::kNoRoom, {}};
   InstallProgress& progress = page.Progress();
   progress.SetRange(kProgressLower, kProgressUpper);
   progress.SetStep(1);
@@ -18,18 +29,22 @@ bool RunInstall(InstallPage& page, const InstallContext& context, std::string_vi
     keeper.keepSettings = keep.keepSettings;
     keeper.keepSectionLibrary = keep.keepSectionLibrary;
     keeper.keepExtendedLibrary = keep.keepExtendedLibrary;
-    keeper.SaveConfig();
+    const SaveEnd saved = keeper.SaveConfig(
+        [&page](const std::string& file) { return AskAfterFailedCopy(page, file); });
+    if (saved == SaveEnd::kAborted) {
+      page.CloseAsCancelled();
+      return {InstallEnd::kCancelled, {}};
+    }
     progress.StepIt();
   }
 
   ProductCopier copier(context.files, installFolder, page);
-  if (!copier.CopyProductFiles()) {
+  if (!copier.CopyProductFiles() || !copier.CopyExtendedLibrary()) {
     // Nothing is rolled back, but the user's saved files go back where they belong.
-    keeper.RestoreConfig();
+    InstallOutcome outcome{InstallEnd::kCancelled, keeper.RestoreConfig()};
     page.CloseAsCancelled();
-    return false;
+    return outcome;
   }
-  copier.CopyExtendedLibrary();
   progress.StepIt();
 
   context.table.SetInstallFolder(installFolder);
@@ -37,11 +52,11 @@ bool RunInstall(InstallPage& page, const InstallContext& context, std::string_vi
   progress.StepIt();
   context.table.InstallShapeFonts(context.releaseChosen);
   progress.StepIt();
-  keeper.RestoreConfig();
+  InstallOutcome outcome{InstallEnd::kInstalled, keeper.RestoreConfig()};
   progress.StepIt();
   keeper.WriteInstallRecord();
   progress.SetPos(kProgressUpper);
-  return true;
+  return outcome;
 }
 
 }  // namespace torvek::engine

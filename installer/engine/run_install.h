@@ -8,6 +8,7 @@
 #include "common/platform/file_system.h"
 #include "common/platform/registry.h"
 #include "installer/acad/acad_install_table.h"
+#include "installer/engine/config_keeper.h"
 #include "installer/engine/install_page.h"
 
 namespace torvek::engine {
@@ -27,11 +28,27 @@ struct KeepChoices {
   int keepExtendedLibrary = 0;
 };
 
+enum class InstallEnd {
+  kInstalled,  // every step ran
+  kCancelled,  // the user aborted: the page has been closed as cancelled
+  kNoRoom,     // a path the install builds does not fit below the folder: nothing was done
+};
+
+struct InstallOutcome {
+  InstallEnd end = InstallEnd::kInstalled;
+  KeptFilesReport kept;
+};
+
+// True when every path an install builds below `installFolder` fits a path buffer: the product
+// folder with the kit's longest file name, the extended library folder with its longest name,
+// and the module path.
+bool HasRoomForInstall(platform::FileSystem& files, std::string_view installFolder);
+
 // Installs below `installFolder`, the folder the user chose with one trailing backslash removed
-// (StripTrailingBackslash), keeping what `keep` says. True when every step ran. False when the
-// user aborted the copy of the kit: the saved configuration has been put back and the page
-// closed as cancelled.
-bool RunInstall(InstallPage& page, const InstallContext& context, std::string_view installFolder,
-                KeepChoices keep);
+// (StripTrailingBackslash), keeping what `keep` says. Cancelled when the user aborted after a
+// kept file could not be saved (nothing is copied or restored, and this run's copies have left
+// the stores) or after a failed copy of the kit (the saved configuration has been put back).
+InstallOutcome RunInstall(InstallPage& page, const InstallContext& context,
+                          std::string_view installFolder, KeepChoices keep);
 
 }  // namespace torvek::engine

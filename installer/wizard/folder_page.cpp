@@ -1,8 +1,8 @@
 #include "installer/wizard/folder_page.h"
 
 #include "common/text/strip_trailing_backslash.h"
+#include "installer/engine/completion_message.h"
 #include "installer/engine/config_keeper.h"
-#include "installer/engine/run_install.h"
 #include "installer/wizard/folder_browser.h"
 #include "installer/wizard/folder_validation.h"
 #include "resources/setup/setup_ids.h"
@@ -13,7 +13,6 @@ namespace torvek::setup {
 namespace {
 
 constexpr const char* kBrowsePrompt = "请选择安装目录：";
-constexpr const char* kDoneText = "安装完成，重启AutoCAD即可使用 !";
 constexpr const char* kDoneCaption = "Torvek安装";
 
 bool IsDriveRoot(std::string_view path) {
@@ -81,11 +80,25 @@ void FolderPage::OnOK() {
     FocusItem(kIdEditFolder);
     return;
   }
-  if (!RunInstall())
-    return;
+  const engine::InstallOutcome outcome = RunInstall();
+  switch (outcome.end) {
+    case engine::InstallEnd::kNoRoom:
+      ReportInvalidFolder(Check(), folder);
+      FocusItem(kIdEditFolder);
+      return;
+    case engine::InstallEnd::kCancelled:
+      // The page is closing; files that did not go back must still be accounted for.
+      if (!outcome.kept.empty()) {
+        ShowMessageBox(engine::KeptFilesNote(outcome.kept).c_str(), kDoneCaption,
+                       platform::MessageBoxButtons::kOk, platform::MessageBoxIcon::kNone);
+      }
+      return;
+    case engine::InstallEnd::kInstalled:
+      break;
+  }
   StoreOptions();
-  ShowMessageBox(kDoneText, kDoneCaption, platform::MessageBoxButtons::kOk,
-                 platform::MessageBoxIcon::kNone);
+  ShowMessageBox(engine::CompletionMessage(outcome.kept).c_str(), kDoneCaption,
+                 platform::MessageBoxButtons::kOk, platform::MessageBoxIcon::kNone);
   LeaveTo(kNoPage);
 }
 
@@ -95,16 +108,24 @@ void FolderPage::OnOK() {
 // the folder is a drive root.
 bool FolderPage::AcceptFolder() {
   const std::string typed = IsDriveRoot(folder) ? folder : InstallFolder();
-  const FolderCheck check{services_.files, services_.host.MessageBoxes(), Window(),
-                          services_.applicationName};
-  if (ValidateFolder(check, typed) != kFolderValid)
+  // A folder so deep that a path built below it would not fit is refused before anything is
+  // made: part of the installation would silently be missing.
+  if (!engine::HasRoomForInstall(services_.files, InstallFolder())) {
+    ReportInvalidFolder(Check(), typed);
+    return false;
+  }
+  if (ValidateFolder(Check(), typed) != kFolderValid)
     return false;
   folder = typed;
   UpdateData(dialog::Exchange::kPush);
   return true;
 }
 
-bool FolderPage::RunInstall() {
+FolderCheck FolderPage::Check() {
+  return {services_.files, services_.host.MessageBoxes(), Window(), services_.applicationName};
+}
+
+engine::InstallOutcome FolderPage::RunInstall() {
   return engine::RunInstall(
       *this, {services_.registry, services_.files, table_, options_.releaseChosen}, InstallFolder(),
       {keepSettings, keepSectionLibrary, keepExtendedLibrary});

@@ -7,6 +7,8 @@
 #include "common/dialog/progress_bar.h"
 #include "installer/acad/acad_install_table.h"
 #include "installer/engine/install_page.h"
+#include "installer/engine/run_install.h"
+#include "installer/wizard/folder_validation.h"
 #include "installer/wizard/install_options.h"
 #include "installer/wizard/setup_services.h"
 #include "installer/wizard/wizard_page.h"
@@ -23,9 +25,9 @@ class FolderPage : public WizardPage, public engine::InstallPage {
   int keepSectionLibrary = 1;
   int keepExtendedLibrary = 1;
 
-  // The installation, on the folder and the keep options as the fields hold them; false when
-  // the user aborted it, in which case the page has been closed as cancelled.
-  bool RunInstall();
+  // The installation, on the folder and the keep options as the fields hold them. When the user
+  // aborted it the page has been closed as cancelled.
+  engine::InstallOutcome RunInstall();
 
   // engine::InstallPage
   engine::InstallProgress& Progress() override { return progress_; }
@@ -62,6 +64,8 @@ class FolderPage : public WizardPage, public engine::InstallPage {
   void Refresh();
   void StoreOptions();
   bool AcceptFolder();
+  // Where the folder messages go.
+  FolderCheck Check();
   // `folder` less one trailing backslash: what the install and the keeper are given.
   std::string InstallFolder() const;
 

@@ -44,6 +44,10 @@ void ShowFailure(const FolderCheck& check, std::string_view path, FolderCheckRes
 
 }  // namespace
 
+void ReportInvalidFolder(const FolderCheck& check, std::string_view path) {
+  ShowFailure(check, path, kFolderInvalid);
+}
+
 bool IsValidFolderName(std::string_view name) {
   if (name.empty())
     return false;

@@ -40,6 +40,9 @@ bool IsValidFolderName(std::string_view name);
 FolderCheckResult WalkFolderPath(platform::FileSystem& files, std::string_view path,
                                  FolderWalk mode);
 
+// The message for a refused path: "The folder: ... is invalid. Please reenter."
+void ReportInvalidFolder(const FolderCheck& check, std::string_view path);
+
 // WalkFolderPath with the user: a message for a refused path, the offer to create a folder
 // that does not exist. kFolderDeclined when the user did not want it created.
 FolderCheckResult ValidateFolder(const FolderCheck& check, std::string_view path);

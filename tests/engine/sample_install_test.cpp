@@ -54,8 +54,10 @@ TEST(SampleInstall, MatchesTheGoldenDescription) {
   chosen[*acad::ReleaseIndexOf(2014)] = 1;
   chosen[*acad::ReleaseIndexOf(2015)] = 1;  // offered by nobody: not found, not touched
   testing::RecordingInstallPage page;
-  ASSERT_TRUE(RunInstall(page, {machine.registry(), machine.files(), table, chosen},
-                         "C:\\Program Files", {}));
+  ASSERT_EQ(RunInstall(page, {machine.registry(), machine.files(), table, chosen},
+                       "C:\\Program Files", {})
+                .end,
+            InstallEnd::kInstalled);
   EXPECT_TRUE(page.questions.Shown().empty());
 
   CompareWithGolden(machine.ExportReg({"SOFTWARE\\Autodesk", "SOFTWARE\\Wow6432Node\\Autodesk",

@@ -16,13 +16,29 @@ namespace {
 
 std::filesystem::path FreshRoot() {
   static std::atomic<unsigned> counter = 0;
-  std::random_device random;
-  const std::filesystem::path root =
-      std::filesystem::temp_directory_path() /
-      ("torvek-wizard-" + std::to_string(random()) + "-" + std::to_string(counter++));
-  std::filesystem::create_directories(root / "c");
-  std::filesystem::create_directories(root / "d");
-  return root;
+  namespace fs = std::filesystem;
+#ifdef _WIN32
+  // Windows' temporary folder lies deep: the drives stand right below C:\ instead, so that a
+  // path near the platform's limit on them is near it on the disk too.
+  const fs::path base = L"C:\\";
+  const std::string stem = "tw";
+#else
+  const fs::path base = fs::temp_directory_path();
+  const std::string stem = "torvek-wizard-" + std::to_string(std::random_device()()) + "-";
+#endif
+  for (;;) {
+    const fs::path root = base / (stem + std::to_string(counter++));
+    std::error_code error;
+    if (fs::create_directory(root, error)) {
+      fs::create_directories(root / "c");
+      fs::create_directories(root / "d");
+      return root;
+    }
+    if (error) {
+      ADD_FAILURE() << "no folder for the wizard's drives at " << root << ": " << error.message();
+      return root;
+    }
+  }
 }
 
 }  // namespace

@@ -368,7 +368,7 @@ TEST_F(FolderPageTest, InstallRunsOnThePagesFieldsLessOneTrailingBackslash) {
   page.keepSettings = 1;
   page.keepSectionLibrary = 0;
   page.keepExtendedLibrary = 0;
-  ASSERT_TRUE(page.RunInstall());
+  ASSERT_EQ(page.RunInstall().end, engine::InstallEnd::kInstalled);
   EXPECT_EQ(table_->InstallFolder(), "C:");
   EXPECT_EQ(RecordedFolder(), "C:\\Torvek结构工具箱");
   EXPECT_EQ(Get("C:\\Torvek结构工具箱\\TORVEK.CFG"), "the user's settings\n");
@@ -377,7 +377,7 @@ TEST_F(FolderPageTest, InstallRunsOnThePagesFieldsLessOneTrailingBackslash) {
               ::testing::Optional(::testing::StartsWith("C:\\Torvek结构工具箱\\TORVEK2008.ARX\n")));
 
   page.folder = "C:\\Program Files\\\\";
-  ASSERT_TRUE(page.RunInstall());
+  ASSERT_EQ(page.RunInstall().end, engine::InstallEnd::kInstalled);
   EXPECT_EQ(table_->InstallFolder(), "C:\\Program Files\\");
   EXPECT_EQ(RecordedFolder(), "C:\\Program Files\\\\Torvek结构工具箱");
   EXPECT_EQ(Get("C:\\Program Files\\Torvek结构工具箱\\TORVEK.CFG"), "the user's settings\n");
@@ -404,6 +404,55 @@ TEST_F(FolderPageTest, AbortClosesThePageWithTheConfigurationRestored) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].answer, MessageBoxAnswer::kAbort);
   EXPECT_FALSE(Exists(product + "\\Torvek扩展绘图库"));
+  ExpectNoFaults();
+}
+
+// Every path an install builds below the folder must fit: 224 bytes leave no room for the
+// library's files, 218 just enough.
+TEST_F(FolderPageTest, AFolderWithNoRoomForItsPathsIsRefusedAtInstall) {
+  const std::string deep = "C:\\" + std::string(221, 'f');
+  const std::string fits = "C:\\" + std::string(215, 'f');
+  Run(UserScript()
+          .Type(kIdEditFolder, deep)
+          .Click(kIdOk)
+          .Answer(MessageBoxAnswer::kOk)
+          .Inspect([](DialogView& view) { EXPECT_EQ(view.FocusId(), kIdEditFolder); })
+          .Type(kIdEditFolder, fits)
+          .Click(kIdOk)
+          .Answer(MessageBoxAnswer::kYes)
+          .Answer(MessageBoxAnswer::kOk));
+  std::vector<std::string> texts;
+  for (const auto& box : user_->MessageBoxesSeen())
+    texts.push_back(box.text);
+  EXPECT_THAT(texts, ElementsAre("The folder:\n\n" + deep + "\n\nis invalid. Please reenter.",
+                                 ::testing::HasSubstr("does not exist"),
+                                 "安装完成，重启AutoCAD即可使用 !"));
+  EXPECT_FALSE(Exists(deep));
+  EXPECT_EQ(Get(ProductFolder(fits) + "\\Torvek扩展绘图库\\梁.SJY"), "library\n");
+  ExpectNoFaults();
+}
+
+// The user hears where kept files wait: after an install whose restore failed, the completion
+// message names the store; after an abort, a note names the folder files were set aside in.
+TEST_F(FolderPageTest, TheMessagesSayWhereTheKeptFilesWait) {
+  RecordEarlierInstallation();
+  const std::string settings = ProductFolder("C:\\Program Files") + "\\TORVEK.CFG";
+  // Copied onto by the kit, then restored to: AutoCAD holds it by then.
+  files_.FailAfter(torvek::testing::FaultyFileSystem::Operation::kCopyFile, settings, 1,
+                   platform::kErrorSharingViolation);
+  Run(UserScript().Click(kIdCheckKeepOldConfig).Click(kIdOk).Answer(MessageBoxAnswer::kOk));
+  EXPECT_EQ(Get("D:\\Kit\\SetUp_Temp1\\TORVEK.CFG"), "the user's settings\n");
+
+  files_.Lock(ProductFolder("C:\\Program Files") + "\\TORVEK2008.ARX");
+  Run(UserScript().Click(kIdOk).Answer(MessageBoxAnswer::kAbort).Answer(MessageBoxAnswer::kOk));
+  EXPECT_EQ(Get("D:\\Kit\\SetUp_Temp1\\较早保留\\TORVEK.CFG"), "the user's settings\n");
+  const auto seen = user_->MessageBoxesSeen();
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(
+      seen[0].text,
+      "安装完成，重启AutoCAD即可使用 !\n\n以下配置文件未能恢复，已保留在：\nD:\\Kit\\SetUp_Temp1");
+  EXPECT_EQ(seen[2].text, "较早保留的配置文件已移至：\nD:\\Kit\\SetUp_Temp1\\较早保留");
+  EXPECT_EQ(seen[2].caption, "Torvek安装");
   ExpectNoFaults();
 }
 
