@@ -145,6 +145,10 @@ void HeadlessWindow::PressEnter() {
     Notify(id, kBnClicked);
 }
 
+void HeadlessWindow::SendCommand(int id) {
+  Notify(id, kBnClicked);
+}
+
 void HeadlessWindow::PressEscape() {
   Notify(kIdCancel, kBnClicked);
 }

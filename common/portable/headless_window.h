@@ -68,6 +68,8 @@ class HeadlessWindow : public dialog::DialogWindow, public dialog::DialogView {
   InputRefusal Type(int id, std::string_view text);
   InputRefusal Select(int id, int row);
   void PressEnter();
+  // BN_CLICKED of the button `id`, whatever its state.
+  void SendCommand(int id);
   void PressEscape();
   void CloseBox();
 

@@ -39,6 +39,8 @@ const char* StepName(UserStep::Kind kind) {
       return "select";
     case UserStep::Kind::kEnter:
       return "Enter";
+    case UserStep::Kind::kCommand:
+      return "command";
     case UserStep::Kind::kEscape:
       return "Esc";
     case UserStep::Kind::kCloseBox:
@@ -130,6 +132,9 @@ void HeadlessScriptedUser::Perform(portable::HeadlessWindow& window, const UserS
       break;
     case UserStep::Kind::kEnter:
       window.PressEnter();
+      break;
+    case UserStep::Kind::kCommand:
+      window.SendCommand(step.id);
       break;
     case UserStep::Kind::kEscape:
       window.PressEscape();

@@ -21,6 +21,7 @@ struct UserStep {
     kType,      // focus `id`, select all, type `text` (empty: delete what was there)
     kSelect,    // a click on row `number` of the list box `id`
     kEnter,     // the Enter key, wherever the focus is
+    kCommand,   // the command of the button `id`, posted to the dialog whatever the button's state
     kEscape,    // the Esc key
     kCloseBox,  // the close box of the caption
     kAnswer,    // the button `answer` of the message box that is showing
@@ -45,6 +46,9 @@ class UserScript {
   }
   UserScript& Select(int id, int row) { return Add(Step(UserStep::Kind::kSelect, id, row)); }
   UserScript& PressEnter() { return Add(Step(UserStep::Kind::kEnter)); }
+  // What the dialog gets from the dialog manager's Enter where no default button answers, or
+  // from another program: a dialog's own guards must hold against it, not only its buttons'.
+  UserScript& SendCommand(int id) { return Add(Step(UserStep::Kind::kCommand, id)); }
   UserScript& PressEscape() { return Add(Step(UserStep::Kind::kEscape)); }
   UserScript& CloseBox() { return Add(Step(UserStep::Kind::kCloseBox)); }
   UserScript& Answer(platform::MessageBoxAnswer answer) {

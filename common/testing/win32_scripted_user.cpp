@@ -117,6 +117,9 @@ void Win32ScriptedUser::Perform(const UserStep& step) {
     case UserStep::Kind::kEnter:
       PressEnter(top);
       break;
+    case UserStep::Kind::kCommand:
+      PostCommand(top, step.id);
+      break;
     case UserStep::Kind::kEscape:
       PressEscape(top);
       break;

@@ -258,6 +258,11 @@ void PressEnter(WindowRef dialog) {
   PostKey(dialog, VK_RETURN);
 }
 
+void PostCommand(WindowRef dialog, int id) {
+  PostMessageW(AsWindow(dialog), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(AsWindow(dialog), id)));
+}
+
 void PressEscape(WindowRef dialog) {
   PostKey(dialog, VK_ESCAPE);
 }

@@ -51,6 +51,8 @@ bool Click(WindowRef dialog, int id, std::string& fault);
 bool TypeText(WindowRef dialog, int id, std::string_view text, std::string& fault);
 bool SelectRow(WindowRef dialog, int id, int row, std::string& fault);
 void PressEnter(WindowRef dialog);
+// WM_COMMAND with BN_CLICKED of the button `id`, posted whatever the button's state.
+void PostCommand(WindowRef dialog, int id);
 void PressEscape(WindowRef dialog);
 void PressCloseBox(WindowRef dialog);
 
