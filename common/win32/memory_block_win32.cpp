@@ -20,25 +20,6 @@ MemoryBlock MemoryBlock::Allocate(std::size_t size, Kind kind) {
   return block;
 }
 
-MemoryBlock::~MemoryBlock() {
-  Free();
-}
-
-MemoryBlock::MemoryBlock(MemoryBlock&& other) noexcept
-    : handle_(std::exchange(other.handle_, 0)),
-      size_(std::exchange(other.size_, 0)),
-      kind_(other.kind_) {}
-
-MemoryBlock& MemoryBlock::operator=(MemoryBlock&& other) noexcept {
-  if (this != &other) {
-    Free();
-    handle_ = std::exchange(other.handle_, 0);
-    size_ = std::exchange(other.size_, 0);
-    kind_ = other.kind_;
-  }
-  return *this;
-}
-
 std::uint8_t* MemoryBlock::Lock() {
   if (handle_ == 0)
     return nullptr;
@@ -48,11 +29,6 @@ std::uint8_t* MemoryBlock::Lock() {
 void MemoryBlock::Unlock() {
   if (handle_ != 0)
     GlobalUnlock(reinterpret_cast<HGLOBAL>(handle_));
-}
-
-std::uintptr_t MemoryBlock::Release() {
-  size_ = 0;
-  return std::exchange(handle_, 0);
 }
 
 void MemoryBlock::Free() {
