@@ -8,7 +8,7 @@
 
 #include "common/dialog/list_box.h"
 #include "common/dialog/progress_bar.h"
-#include "tests/dialog/host_under_test.h"
+#include "tests/support/scripted_host.h"
 
 namespace torvek::dialogtest {
 namespace {
@@ -67,7 +67,7 @@ class ProbeDialog : public Dialog {
 
 class ControlContract : public ::testing::Test {
  protected:
-  void SetUp() override { under_ = HostUnderTest::Make(); }
+  void SetUp() override { under_ = torvek::testing::ScriptedHost::Make(); }
 
   void Probe(std::function<void(ProbeDialog&)> probe) {
     ProbeDialog dialog(under_->Host(), std::move(probe));
@@ -75,7 +75,7 @@ class ControlContract : public ::testing::Test {
     EXPECT_TRUE(under_->Faults().empty());
   }
 
-  std::unique_ptr<HostUnderTest> under_;
+  std::unique_ptr<torvek::testing::ScriptedHost> under_;
 };
 
 TEST_F(ControlContract, ProgressBarRangePositionAndStep) {

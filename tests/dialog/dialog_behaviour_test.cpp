@@ -4,8 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/dialog/host_under_test.h"
 #include "tests/dialog/test_dialog.h"
+#include "tests/support/scripted_host.h"
 
 namespace torvek::dialogtest {
 namespace {
@@ -24,7 +24,7 @@ using torvek::testing::UserScript;
 class DialogBehaviour : public ::testing::Test {
  protected:
   void SetUp() override {
-    under_ = HostUnderTest::Make();
+    under_ = torvek::testing::ScriptedHost::Make();
     dialog_ = std::make_unique<TestDialog>(under_->Host());
   }
 
@@ -45,7 +45,7 @@ class DialogBehaviour : public ::testing::Test {
     return Pixel(view, id, rect.Width() - border - inset, rect.Height() - border - inset);
   }
 
-  std::unique_ptr<HostUnderTest> under_;
+  std::unique_ptr<torvek::testing::ScriptedHost> under_;
   std::unique_ptr<TestDialog> dialog_;
 };
 

@@ -54,7 +54,7 @@ WizardFixture::WizardFixture()
     : root_(FreshRoot()),
       host_({{'C', root_ / "c"}, {'D', root_ / "d"}}, "D:\\Kit", "C:\\Temp"),
       files_(host_),
-      user_(WizardUser::Make()),
+      user_(torvek::testing::ScriptedHost::Make()),
       folders_(user_->Host(), files_) {
   MakeFolder("C:\\Temp");
   MakeFolder("C:\\Program Files");

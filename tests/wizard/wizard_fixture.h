@@ -19,7 +19,7 @@
 #include "installer/acad/acad_install_table.h"
 #include "installer/wizard/install_options.h"
 #include "installer/wizard/setup_services.h"
-#include "tests/wizard/wizard_user.h"
+#include "tests/support/scripted_host.h"
 
 namespace torvek::setup::testing {
 
@@ -55,7 +55,7 @@ class WizardFixture : public ::testing::Test {
   portable::HostFileSystem host_;
   torvek::testing::FaultyFileSystem files_;
   portable::MemoryRegistry registry_;
-  std::unique_ptr<WizardUser> user_;
+  std::unique_ptr<torvek::testing::ScriptedHost> user_;
   portable::HeadlessFolderDialogs folders_;
   std::unique_ptr<acad::AcadInstallTable> table_;
   InstallOptions options_;

@@ -1,17 +1,16 @@
 #include "common/portable/headless_dialog_host.h"
 #include "common/testing/headless_user.h"
-#include "tests/wizard/wizard_user.h"
+#include "tests/support/scripted_host.h"
 
-namespace torvek::setup::testing {
+namespace torvek::testing {
 
 namespace {
 
-class HeadlessWizardUser : public WizardUser {
+class HeadlessScriptedHost : public ScriptedHost {
  public:
   dialog::DialogHost& Host() override { return host_; }
 
-  void Run(const std::function<void()>& dialogs,
-           const torvek::testing::UserScript& script) override {
+  void Run(const std::function<void()>& dialogs, const UserScript& script) override {
     user_.Attach(script);
     dialogs();
     leftOver_ += user_.StepsLeft();
@@ -24,9 +23,9 @@ class HeadlessWizardUser : public WizardUser {
     return faults;
   }
 
-  std::vector<torvek::testing::SeenMessageBox> MessageBoxesSeen() override {
-    std::vector<torvek::testing::SeenMessageBox> seen;
-    for (const torvek::testing::ShownMessageBox& box : user_.MessageBoxesShown())
+  std::vector<SeenMessageBox> MessageBoxesSeen() override {
+    std::vector<SeenMessageBox> seen;
+    for (const ShownMessageBox& box : user_.MessageBoxesShown())
       seen.push_back({box.owner, box.caption, box.text, box.answer});
     return seen;
   }
@@ -35,14 +34,14 @@ class HeadlessWizardUser : public WizardUser {
 
  private:
   portable::HeadlessDialogHost host_;
-  torvek::testing::HeadlessScriptedUser user_{host_};
+  HeadlessScriptedUser user_{host_};
   std::size_t leftOver_ = 0;
 };
 
 }  // namespace
 
-std::unique_ptr<WizardUser> WizardUser::Make() {
-  return std::make_unique<HeadlessWizardUser>();
+std::unique_ptr<ScriptedHost> ScriptedHost::Make() {
+  return std::make_unique<HeadlessScriptedHost>();
 }
 
-}  // namespace torvek::setup::testing
+}  // namespace torvek::testing
