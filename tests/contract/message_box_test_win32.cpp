@@ -3,9 +3,11 @@
 // as the Chinese it stands for.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <thread>
 
-#include "common/testing/window_automation.h"
+#include "common/testing/window_driver.h"
 #include "common/win32/win32_message_boxes.h"
 
 namespace torvek {
@@ -15,45 +17,41 @@ using platform::MessageBoxAnswer;
 using platform::MessageBoxButtons;
 using platform::MessageBoxIcon;
 
-constexpr int kIdOk = 1;
-constexpr int kIdAbort = 3;
-constexpr int kIdRetry = 4;
-constexpr int kIdIgnore = 5;
-constexpr int kIdNo = 7;
-
-struct Press {
-  int button;
-  MessageBoxAnswer expected;
-};
+// A user on another thread of this process: waits for the box captioned `caption`, reads its
+// text (through the W messages, so a wrongly converted character shows) and presses `answer`.
+std::thread Answerer(const char* caption, MessageBoxAnswer answer, std::string& text) {
+  return std::thread([caption, answer, &text] {
+    const platform::WindowRef box =
+        torvek::testing::WaitForWindow(GetCurrentProcessId(), caption, 10000);
+    std::string shownCaption;
+    if (box != 0 && torvek::testing::ReadMessageBox(box, shownCaption, text))
+      torvek::testing::AnswerMessageBox(box, answer);
+  });
+}
 
 TEST(Win32MessageBoxes, ReturnsTheButtonThatWasPressed) {
   auto boxes = win32::MakeMessageBoxes();
-  for (const Press press :
-       {Press{kIdAbort, MessageBoxAnswer::kAbort}, Press{kIdRetry, MessageBoxAnswer::kRetry},
-        Press{kIdIgnore, MessageBoxAnswer::kIgnore}}) {
-    std::u16string shown;
-    bool answered = false;
-    std::thread user([&] {
-      answered = torvek::testing::AnswerMessageBox("Torvek安装", press.button, 10000, shown);
-    });
-    const MessageBoxAnswer answer =
-        boxes->Show(0, "无法复制文件 C:\\乗\\TORVEK2008.ARX", "Torvek安装",
-                    MessageBoxButtons::kAbortRetryIgnore, MessageBoxIcon::kNone);
+  const char kText[] = "无法复制文件 C:\\乗\\TORVEK2008.ARX";
+  for (const MessageBoxAnswer press :
+       {MessageBoxAnswer::kAbort, MessageBoxAnswer::kRetry, MessageBoxAnswer::kIgnore}) {
+    std::string shown;
+    std::thread user = Answerer("Torvek安装", press, shown);
+    const MessageBoxAnswer answer = boxes->Show(
+        0, kText, "Torvek安装", MessageBoxButtons::kAbortRetryIgnore, MessageBoxIcon::kNone);
     user.join();
-    ASSERT_TRUE(answered);
-    EXPECT_EQ(answer, press.expected);
+    EXPECT_EQ(answer, press);
     // 乗 ends in the byte of a backslash; the box must still show it as one character.
-    EXPECT_EQ(shown, u"无法复制文件 C:\\乗\\TORVEK2008.ARX");
+    EXPECT_EQ(shown, kText);
   }
 
-  std::u16string shown;
-  std::thread user([&] { torvek::testing::AnswerMessageBox("The folder:", kIdNo, 10000, shown); });
+  std::string shown;
+  std::thread user = Answerer("The folder:", MessageBoxAnswer::kNo, shown);
   EXPECT_EQ(
       boxes->Show(0, "创建?", "The folder:", MessageBoxButtons::kYesNo, MessageBoxIcon::kQuestion),
       MessageBoxAnswer::kNo);
   user.join();
 
-  std::thread closer([&] { torvek::testing::AnswerMessageBox("完成", kIdOk, 10000, shown); });
+  std::thread closer = Answerer("完成", MessageBoxAnswer::kOk, shown);
   EXPECT_EQ(boxes->Show(0, "安装完成", "完成", MessageBoxButtons::kOk, MessageBoxIcon::kNone),
             MessageBoxAnswer::kOk);
   closer.join();
