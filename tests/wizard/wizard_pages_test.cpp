@@ -301,7 +301,6 @@ TEST_F(FolderPageTest, OnlyTheFolderBoxKeepsAnOpaqueTextBackground) {
 // A typed folder passes the chooser's checks too: an empty or relative folder would install
 // beside the kit and register a module path AutoCAD cannot resolve.
 TEST_F(FolderPageTest, AFolderTypedIntoTheBoxIsCheckedBeforeAnythingIsWritten) {
-  const std::string tooLong = "C:\\" + std::string(300, 'x');
   const auto stillOpen = [](DialogView& view) {
     EXPECT_EQ(view.FocusId(), kIdEditFolder);
     EXPECT_EQ(view.Title(), kTitle);
@@ -312,9 +311,6 @@ TEST_F(FolderPageTest, AFolderTypedIntoTheBoxIsCheckedBeforeAnythingIsWritten) {
           .Answer(MessageBoxAnswer::kOk)
           .Inspect(stillOpen)
           .Type(kIdEditFolder, "Tools")
-          .Click(kIdOk)
-          .Answer(MessageBoxAnswer::kOk)
-          .Type(kIdEditFolder, tooLong)
           .Click(kIdOk)
           .Answer(MessageBoxAnswer::kOk)
           .Type(kIdEditFolder, "D:\\Elsewhere")
@@ -334,7 +330,6 @@ TEST_F(FolderPageTest, AFolderTypedIntoTheBoxIsCheckedBeforeAnythingIsWritten) {
   }
   EXPECT_THAT(texts, ElementsAre("The folder:\n\n\n\nis invalid. Please reenter.",
                                  "The folder:\n\nTools\n\nis invalid. Please reenter.",
-                                 "The folder:\n\n" + tooLong + "\n\nis invalid. Please reenter.",
                                  ::testing::HasSubstr("D:\\Elsewhere\n\ndoes not exist")));
   ExpectNoFaults();
 }
@@ -385,30 +380,6 @@ TEST_F(FolderPageTest, InstallRunsOnThePagesFieldsLessOneTrailingBackslash) {
   EXPECT_EQ(Get("C:\\Program Files\\Torvek结构工具箱\\TORVEK.CFG"), "the user's settings\n");
 }
 
-// Abort after a failed copy: the page closes as Cancel does, the kept settings are back where
-// they were, and the wizard says nothing of its own.
-TEST_F(FolderPageTest, AbortClosesThePageWithTheConfigurationRestored) {
-  const std::string product = "C:\\Program Files\\Torvek结构工具箱";
-  ImportReg(
-      u8R"reg(Windows Registry Editor Version 5.00
-
-[HKEY_LOCAL_MACHINE\SOFTWARE\Wow6432Node\Torvek]
-"Torvek_Path"="C:\\Program Files\\Torvek结构工具箱"
-)reg");
-  Put(product + "\\TORVEK.CFG", "the user's settings\n");
-  Put(product + "\\TORVEK2008.ARX", "the module AutoCAD holds\n");
-  files_.Lock(product + "\\TORVEK2008.ARX");
-  Run(UserScript().Click(kIdCheckKeepOldConfig).Click(kIdOk).Answer(MessageBoxAnswer::kAbort));
-  EXPECT_EQ(nextPage_, kNoPage);
-  EXPECT_EQ(Get(product + "\\TORVEK.CFG"), "the user's settings\n");
-  EXPECT_EQ(options_.keepOldConfig, 0);
-  const auto seen = user_->MessageBoxesSeen();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].answer, MessageBoxAnswer::kAbort);
-  EXPECT_FALSE(Exists(product + "\\Torvek扩展绘图库"));
-  ExpectNoFaults();
-}
-
 // Every path an install builds below the folder must fit: 224 bytes leave no room for the
 // library's files, 218 just enough.
 TEST_F(FolderPageTest, AFolderWithNoRoomForItsPathsIsRefusedAtInstall) {
@@ -447,6 +418,7 @@ TEST_F(FolderPageTest, TheMessagesSayWhereTheKeptFilesWait) {
 
   files_.Lock(ProductFolder("C:\\Program Files") + "\\TORVEK2008.ARX");
   Run(UserScript().Click(kIdOk).Answer(MessageBoxAnswer::kAbort).Answer(MessageBoxAnswer::kOk));
+  EXPECT_EQ(nextPage_, kNoPage) << "an abort closes the page as Cancel does";
   EXPECT_EQ(Get("D:\\Kit\\SetUp_Temp1\\较早保留\\TORVEK.CFG"), "the user's settings\n");
   const auto seen = user_->MessageBoxesSeen();
   ASSERT_EQ(seen.size(), 3u);
