@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/win32_clock.h"
 #include "common/dialog/window_constants.h"
 #include "common/win32/gdi_display.h"
 #include "common/win32/gdi_surface_text.h"
@@ -31,23 +32,10 @@
 
 namespace {
 
+using torvek::bench::Median;
+using torvek::bench::Now;
+
 using namespace torvek;
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // OleLoadPicture alone, summed over the demonstration's one-frame streams: the splitting and
 // the streams are made outside the timing.
@@ -151,9 +139,10 @@ int main(int argc, char** argv) {
   };
   dialog.DoModal();
 
-  std::printf("median of %d rounds, ms:  frames  selection to first frame  OleLoadPicture sum  "
-              "ratio\n",
-              rounds);
+  std::printf(
+      "median of %d rounds, ms:  frames  selection to first frame  OleLoadPicture sum  "
+      "ratio\n",
+      rounds);
   for (std::size_t row = 0; row < rows; ++row) {
     const double selection = Median(selections[row]) * 1000;
     const double loads = Median(oleSums[row]) * 1000;

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "bench/timed_picture_loader.h"
+#include "bench/win32_clock.h"
 #include "common/platform/manual_reset_event.h"
 #include "common/portable/embedded_resources.h"
 #include "common/win32/dib_surface.h"
@@ -36,28 +37,15 @@
 
 namespace {
 
-using torvek::platform::MemoryBlock;
+using torvek::bench::Median;
+using torvek::bench::Now;
 
-double Now() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using torvek::platform::MemoryBlock;
 
 std::vector<std::uint8_t> ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
                                    std::istreambuf_iterator<char>());
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
 }
 
 struct PrivateBytes {

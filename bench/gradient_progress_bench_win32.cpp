@@ -18,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/win32_clock.h"
 #include "common/dialog/dialog.h"
 #include "common/win32/dib_surface.h"
 #include "common/win32/gdi_display.h"
@@ -28,18 +29,9 @@
 
 namespace {
 
-using namespace torvek;
+using torvek::bench::Now;
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using namespace torvek;
 
 // Runs `prepare` untimed and `work` timed, `rounds` times; prints the least and median time.
 void Time(const char* what, int rounds, const std::function<void()>& prepare,
