@@ -19,18 +19,15 @@ namespace {
 using portable::PictureFailure;
 using portable::PictureLimits;
 using portable::PortablePictureLoader;
-using Bytes = std::vector<std::uint8_t>;
+using testing::Bytes;
 
 // width x height of index 0 over a two-colour table: 6 table bytes and a byte per pixel.
 Bytes Plain(int width, int height) {
-  testing::GifSpec spec;
-  spec.screenWidth = width;
-  spec.screenHeight = height;
-  spec.globalTable = {platform::Rgb(1, 2, 3), platform::Rgb(4, 5, 6)};
-  spec.image.width = width;
-  spec.image.height = height;
-  spec.image.indices.assign(static_cast<std::size_t>(width) * height, 0);
-  return testing::BuildGif(spec);
+  const Bytes indices(static_cast<std::size_t>(width) * height, 0);
+  return testing::GifBuilder(width, height, 2)
+      .ImagePixels(0, 0, width, height, indices)
+      .Trailer()
+      .bytes();
 }
 
 std::unique_ptr<platform::Picture> Load(PortablePictureLoader& loader, const Bytes& bytes) {

@@ -16,7 +16,7 @@
 #include "common/portable/text_recorder.h"
 #include "common/testing/headless_user.h"
 #include "resources/demonstration/demonstration_ids.h"
-#include "tests/viewer/gif_builder.h"
+#include "tests/support/picture_bytes.h"
 #include "tests/viewer/player_doubles.h"
 #include "viewer/demo_dialog.h"
 #include "viewer/feature_catalogue.h"
@@ -27,7 +27,9 @@ namespace {
 using namespace demonstration;
 using dialog::DialogView;
 using platform::Rgb;
+using testing::Bytes;
 using ::testing::ElementsAre;
+using testing::GifBuilder;
 using ::testing::IsEmpty;
 using torvek::testing::UserScript;
 
@@ -39,7 +41,7 @@ constexpr int kRowColumns = 5;      // 柱定位标注等
 // but a stop ends a frame's wait.
 Bytes Animation(std::initializer_list<std::uint8_t> colours) {
   GifBuilder gif(6, 4, 4);
-  gif.Colour(0, 255, 0, 0).Colour(1, 0, 255, 0).Colour(2, 0, 0, 255);
+  gif.Table({Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255)});
   for (const std::uint8_t colour : colours)
     gif.Control(1000, 1, 3).ImagePixels(0, 0, 6, 4, Bytes(24, colour));
   return gif.Trailer().bytes();

@@ -14,7 +14,6 @@
 #include "common/portable/memory_display.h"
 #include "common/portable/portable_picture_loader.h"
 #include "tests/support/picture_bytes.h"
-#include "tests/viewer/gif_builder.h"
 #include "tests/viewer/player_doubles.h"
 #include "viewer/gif_animation.h"
 
@@ -24,7 +23,9 @@ namespace {
 using dialog::ControlDispatch;
 using platform::MemoryBlock;
 using platform::Rgb;
+using testing::Bytes;
 using ::testing::ElementsAre;
+using testing::GifBuilder;
 using ::testing::IsEmpty;
 using viewer::GifAnimation;
 using Clock = std::chrono::steady_clock;
@@ -34,8 +35,7 @@ enum : std::uint8_t { K = 0, R = 1, G = 2, B = 3, T = 15 };
 
 GifBuilder Screen(int width, int height) {
   GifBuilder gif(width, height, 16);
-  gif.Colour(K, 0, 0, 0).Colour(R, 255, 0, 0).Colour(G, 0, 255, 0).Colour(B, 0, 0, 255);
-  return gif;
+  return gif.Table({Rgb(0, 0, 0), Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255)});
 }
 
 // Frame 0 fills the top row red; frame 1 puts green, green and a transparent pixel at (1, 0),

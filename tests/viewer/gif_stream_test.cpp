@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/viewer/gif_builder.h"
+#include "tests/support/picture_bytes.h"
 #include "viewer/gif_stream.h"
 
 namespace torvek::viewer {
@@ -23,8 +23,8 @@ void PrintTo(const GifFrameValues& v, std::ostream* out) {
 namespace {
 
 using platform::MemoryBlock;
-using viewertest::Bytes;
-using viewertest::GifBuilder;
+using testing::Bytes;
+using testing::GifBuilder;
 
 struct Split {
   bool isGif = false;
