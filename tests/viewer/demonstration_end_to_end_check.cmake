@@ -5,17 +5,7 @@
 # at the control's size and the system's menu colour.
 # Arguments: WINE, PROGRAM (the test), VIEWER (Demonstration.exe), GIFINSPECT (the native
 # build's), DEMONSTRATION (140.gif), WORK, SHOTS (where the screenshots are kept).
-if(NOT EXISTS ${GIFINSPECT})
-  message(FATAL_ERROR
-    "${GIFINSPECT} is missing: build the native preset first, as tools/test.sh does")
-endif()
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK} ${SHOTS})
-
-function(windows_path path variable)
-  string(REPLACE "/" "\\" path "Z:${path}")
-  set(${variable} "${path}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/wine_check.cmake)
 windows_path(${VIEWER} viewer)
 windows_path(${WORK} work)
 windows_path(${SHOTS} shots)

@@ -1,15 +1,15 @@
 // The eleven demonstrations as the viewer receives them, read by giflib: the layout the splitter
 // and the player expect, and the pixels that layout promises.
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/viewer/giflib_read.h"
 
 namespace torvek {
 namespace {
@@ -34,16 +34,6 @@ std::vector<std::uint8_t> ReadDemonstration(int id) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-int ReadFromMemory(GifFileType* gif, GifByteType* out, int length) {
-  auto* source = static_cast<std::pair<const std::uint8_t*, std::size_t>*>(gif->UserData);
-  const int n =
-      static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(length), source->second));
-  std::memcpy(out, source->first, static_cast<std::size_t>(n));
-  source->first += n;
-  source->second -= static_cast<std::size_t>(n);
-  return n;
-}
-
 std::string Payload(const ExtensionBlock& block) {
   return std::string(reinterpret_cast<const char*>(block.Bytes),
                      static_cast<std::size_t>(block.ByteCount));
@@ -60,22 +50,18 @@ int CheckDemonstration(const Expected& e) {
     ADD_FAILURE() << "missing";
     return 0;
   }
-  std::pair<const std::uint8_t*, std::size_t> source{bytes.data(), bytes.size()};
-  int error = 0;
-  GifFileType* gif = DGifOpen(&source, ReadFromMemory, &error);
-  if (gif == nullptr) {
-    ADD_FAILURE() << "giflib cannot open it";
+  const viewertest::GiflibRead gif(bytes);
+  if (!gif.Whole() || gif.Left() != 0) {
+    ADD_FAILURE() << "unreadable, or something after the trailer";
     return 0;
   }
-  const bool read = DGifSlurp(gif) == GIF_OK;
-  EXPECT_TRUE(read && source.second == 0) << "unreadable, or something after the trailer";
   EXPECT_TRUE(std::string(reinterpret_cast<const char*>(bytes.data()), 6) == "GIF89a");
   EXPECT_EQ(gif->SWidth, e.width);
   EXPECT_EQ(gif->SHeight, e.height);
   EXPECT_TRUE(gif->SColorMap != nullptr && gif->SColorMap->ColorCount == 256);
   EXPECT_EQ(gif->ImageCount, e.frames);
   int wholeScreen = 0;
-  for (int k = 0; read && k < gif->ImageCount; ++k) {
+  for (int k = 0; k < gif->ImageCount; ++k) {
     SCOPED_TRACE(k);
     const SavedImage& image = gif->SavedImages[k];
     const GifImageDesc& d = image.ImageDesc;
@@ -128,7 +114,6 @@ int CheckDemonstration(const Expected& e) {
     EXPECT_TRUE(top && bottom && left && right) << "frame " << k << " is wider than its change";
   }
   EXPECT_LE(wholeScreen * 10, e.frames) << "mostly partial frames";
-  DGifCloseFile(gif, &error);
   return wholeScreen;
 }
 

@@ -1,27 +1,16 @@
 // The recorder as a viewer sees its output: decoded by giflib and composed frame over frame,
 // the screen after each frame is the screen the scene drew.
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <utility>
 #include <vector>
 
+#include "tests/viewer/giflib_read.h"
 #include "tools/gifgen/gif_writer.h"
 #include "tools/gifgen/palette.h"
 #include "tools/gifgen/recorder.h"
 
 namespace torvek::gifgen {
 namespace {
-
-int ReadFromMemory(GifFileType* gif, GifByteType* out, int length) {
-  auto* source = static_cast<std::pair<const std::uint8_t*, std::size_t>*>(gif->UserData);
-  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(length), source->second);
-  std::memcpy(out, source->first, n);
-  source->first += n;
-  source->second -= n;
-  return static_cast<int>(n);
-}
 
 class RecorderTest : public ::testing::Test {
  protected:
@@ -45,12 +34,8 @@ class RecorderTest : public ::testing::Test {
   // Decodes the file and composes it as a viewer does (disposal 1, transparency).
   void ExpectScreensComposed() {
     ASSERT_TRUE(writer_.Finish());
-    std::pair<const std::uint8_t*, std::size_t> source{writer_.Bytes().data(),
-                                                       writer_.Bytes().size()};
-    int error = 0;
-    GifFileType* gif = DGifOpen(&source, ReadFromMemory, &error);
-    ASSERT_NE(gif, nullptr);
-    ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+    const viewertest::GiflibRead gif(writer_.Bytes());
+    ASSERT_TRUE(gif.Whole());
     ASSERT_EQ(gif->ImageCount, static_cast<int>(screens_.size()));
     // A viewer's canvas holds something else before frame 0: nothing of it may show through.
     std::vector<std::uint8_t> canvas(kWidth * kHeight, kTransparent);
@@ -68,7 +53,6 @@ class RecorderTest : public ::testing::Test {
           ASSERT_EQ(canvas[y * kWidth + x], screens_[k].At(x, y))
               << "frame " << k << " at " << x << "," << y;
     }
-    DGifCloseFile(gif, &error);
   }
 
   GifWriter writer_;

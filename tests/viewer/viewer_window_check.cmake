@@ -6,16 +6,7 @@
 # SHOTS (where the control's pictures are kept).
 set(counts 1 300 650)
 
-if(NOT EXISTS ${GIFINSPECT})
-  message(FATAL_ERROR "${GIFINSPECT} is missing: build the native preset first, as tools/test.sh does")
-endif()
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK} ${SHOTS})
-
-function(windows_path path variable)
-  string(REPLACE "/" "\\" path "Z:${path}")
-  set(${variable} "${path}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/wine_check.cmake)
 windows_path(${WORK} work)
 windows_path(${SHOTS} shots)
 set(ENV{TORVEK_VIEWER_WINDOW_DIR} "${work}")
