@@ -50,31 +50,29 @@ TEST(ThreadContract, RunsOnlyOnceStartedAndWaitsWithABound) {
   EXPECT_TRUE(thread.Wait(0));
 }
 
-TEST(ThreadContract, LettingGoDoesNotStopARunningThread) {
-  Worker worker;
+// What a worker that outlives its wait relies on.
+TEST(ThreadContract, LettingGoStopsNoRunningThreadAndRunsNoUnstartedOne) {
+  Worker running, unstarted;
+  unstarted.release.Set();
   {
     platform::Thread thread;
-    ASSERT_TRUE(thread.Create(Worker::Run, &worker));
+    ASSERT_TRUE(thread.Create(Worker::Run, &running));
     ASSERT_TRUE(thread.Start());
+    platform::Thread never;
+    ASSERT_TRUE(never.Create(Worker::Run, &unstarted));
   }
-  worker.release.Set();
-  EXPECT_TRUE(worker.done.Wait(5000));
-  EXPECT_TRUE(worker.ran);
-}
-
-TEST(ThreadContract, ThreadLetGoOfBeforeItStartedNeverRuns) {
-  Worker worker;
-  worker.release.Set();
-  platform::Thread thread;
-  ASSERT_TRUE(thread.Create(Worker::Run, &worker));
-  thread.Close();
-  EXPECT_FALSE(worker.done.Wait(200));
-  EXPECT_FALSE(worker.ran);
+  running.release.Set();
+  EXPECT_TRUE(running.done.Wait(5000));
+  EXPECT_FALSE(unstarted.done.Wait(200));
+  EXPECT_FALSE(unstarted.ran);
   // The object takes a new thread after it let go of the old one.
-  ASSERT_TRUE(thread.Create(Worker::Run, &worker));
+  platform::Thread thread;
+  ASSERT_TRUE(thread.Create(Worker::Run, &unstarted));
+  thread.Close();
+  ASSERT_TRUE(thread.Create(Worker::Run, &unstarted));
   ASSERT_TRUE(thread.Start());
   EXPECT_TRUE(thread.Wait(5000));
-  EXPECT_TRUE(worker.ran);
+  EXPECT_TRUE(unstarted.ran);
 }
 
 struct Contender {

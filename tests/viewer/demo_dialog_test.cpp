@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -71,26 +70,6 @@ class Demonstrations : public platform::Resources {
   std::map<std::uint16_t, Bytes> gifs_;
 };
 
-// The loader, with a look at the dialog before each frame is decoded.
-class WatchedPictures : public platform::PictureLoader {
- public:
-  explicit WatchedPictures(platform::PictureLoader& real) : real_(real) {}
-  std::unique_ptr<platform::Picture> LoadOwned(platform::MemoryBlock block,
-                                               std::uint32_t size) override {
-    if (beforeDecode)
-      beforeDecode();
-    return real_.LoadOwned(std::move(block), size);
-  }
-  std::unique_ptr<platform::Picture> LoadBorrowed(platform::MemoryBlock& block,
-                                                  std::uint32_t size) override {
-    return real_.LoadBorrowed(block, size);
-  }
-  std::function<void()> beforeDecode;
-
- private:
-  platform::PictureLoader& real_;
-};
-
 // Says when its start has returned, in the same list as the decoding.
 class WatchedDemoDialog : public viewer::DemoDialog {
  public:
@@ -108,7 +87,7 @@ class WatchedDemoDialog : public viewer::DemoDialog {
 class DemoDialogTest : public ::testing::Test {
  protected:
   DemoDialogTest() {
-    pictures.beforeDecode = [this] { dialog.events.push_back("decode"); };
+    pictures.beforeLoad = [this] { dialog.events.push_back("decode"); };
   }
 
   // What the dialog's paint leaves at (x, y) of its client area.
@@ -136,8 +115,7 @@ class DemoDialogTest : public ::testing::Test {
   Demonstrations resources;
   portable::MemoryDisplay display;
   portable::PortablePictureLoader loader;
-  GatedPictures counted{loader};
-  WatchedPictures pictures{counted};
+  GatedPictures pictures{loader};
   portable::TextRecorder text;
   viewer::ViewerPlatform platform{resources, pictures, display};
   WatchedDemoDialog dialog{host, platform, text};
@@ -185,10 +163,10 @@ TEST_F(DemoDialogTest, ASelectionStopsTheDemonstrationAndShowsTheBarUntilTheNext
   Run(UserScript()
           .Inspect([&](DialogView& view) {
             window = &dynamic_cast<portable::HeadlessWindow&>(view);
-            pictures.beforeDecode = [&] {
+            pictures.beforeLoad = [&] {
               seen.push_back({view.IsVisible(kIdProgressLoading),
                               view.IsVisible(kIdStaticDescription), window->ShowsWaitCursor(),
-                              dialog.Animation().IsAbandonedWorkerRunning(), counted.Live(),
+                              dialog.Animation().IsAbandonedWorkerRunning(), pictures.Live(),
                               text.Drawn().empty() ? "" : text.Drawn().back().text});
             };
           })

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -105,13 +106,7 @@ class DemonstrationEndToEnd : public ::testing::Test {
   }
 
   static bool Same(const platform::Surface& a, const platform::Surface& b) {
-    for (int y = 0; y < a.Height(); ++y) {
-      for (int x = 0; x < a.Width(); ++x) {
-        if (a.ColourAt(x, y) != b.ColourAt(x, y))
-          return false;
-      }
-    }
-    return true;
+    return std::equal(a.Row(0), a.Row(a.Height()), b.Row(0));
   }
 
   // As gifinspect writes its canvases: red, green, blue and 255, row by row.

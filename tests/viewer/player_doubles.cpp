@@ -55,6 +55,8 @@ class GatedPictures::Gated : public platform::Picture {
 
 std::unique_ptr<platform::Picture> GatedPictures::LoadOwned(platform::MemoryBlock block,
                                                             std::uint32_t size) {
+  if (beforeLoad)
+    beforeLoad();
   return Wrap(real_.LoadOwned(std::move(block), size));
 }
 

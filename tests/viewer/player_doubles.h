@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +39,8 @@ class FrameGate {
   std::atomic<int> starts_ = 0;
 };
 
-// The real loader's pictures, counted, with a Render that can be made to block.
+// The real loader's pictures, counted, with a look before each owned load (a frame's decoding)
+// and a Render that can be made to block.
 class GatedPictures : public platform::PictureLoader {
  public:
   explicit GatedPictures(platform::PictureLoader& real) : real_(real) { open_.Set(); }
@@ -55,6 +57,8 @@ class GatedPictures : public platform::PictureLoader {
   bool HasHeldARender() { return holding_.Wait(10000); }
   int Renders() const { return renders_.load(); }
   int Live() const { return live_.load(); }
+
+  std::function<void()> beforeLoad;
 
  private:
   class Gated;
