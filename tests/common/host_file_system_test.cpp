@@ -3,14 +3,13 @@
 // where the host is Windows' own disk.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "common/portable/host_file_system.h"
 #include "common/testing/faulty_file_system.h"
+#include "tests/support/scratch_folder.h"
 
 namespace torvek::portable {
 namespace {
@@ -27,29 +26,12 @@ fs::path U8(const char8_t* name) {
 class HostFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    static std::atomic<unsigned> counter = 0;
-    std::error_code error;
-    do {
-      root_ = fs::temp_directory_path(error) /
-              ("torvek-host-" + std::to_string(std::random_device()()) + "-" +
-               std::to_string(counter++));
-    } while (!fs::create_directory(root_, error));
     fs::create_directories(root_ / "c" / "Program Files" / "Torvek");
     fs::create_directories(root_ / "cd" / "Kit");
     HostWrite(root_ / "c" / "Program Files" / "Torvek" / "ACAD.RX", "line\r\n");
     HostWrite(root_ / "cd" / "Kit" / "torvek.arx", "module");
     files_ = std::make_unique<HostFileSystem>(std::map<char, fs::path>{{'c', root_ / "c"}},
                                               "C:\\Program Files", "C:\\Temp");
-  }
-
-  void TearDown() override {
-    // Copies from the CD are read-only, and a Windows host refuses to delete those.
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(root_, error), end; !error && it != end;
-         it.increment(error)) {
-      fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, error);
-    }
-    fs::remove_all(root_, error);
   }
 
   static void HostWrite(const fs::path& path, std::string_view bytes) {
@@ -60,7 +42,8 @@ class HostFiles : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  fs::path root_;
+  torvek::testing::ScratchFolder scratch_{"torvek-host-"};
+  const fs::path& root_ = scratch_.Path();
   std::unique_ptr<HostFileSystem> files_;
 };
 

@@ -1,11 +1,10 @@
 // The portable file system, its C: drive a fresh host folder for each test.
-#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "common/portable/host_file_system.h"
 #include "tests/contract/files_under_test.h"
+#include "tests/support/scratch_folder.h"
 
 namespace torvek::contract {
 
@@ -13,33 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FreshHostFolder() {
-  static std::atomic<unsigned> counter = 0;
-  std::random_device random;
-  std::error_code error;
-  const fs::path base = fs::temp_directory_path(error);
-  for (;;) {
-    fs::path folder =
-        base / ("torvek-files-" + std::to_string(random()) + "-" + std::to_string(counter++));
-    if (fs::create_directory(folder, error))
-      return folder;
-  }
-}
-
 class PortableFiles : public FilesUnderTest {
  public:
   PortableFiles()
-      : host_(FreshHostFolder()),
-        files_({{'C', host_}}, "C:\\", "C:\\Temp\\"),
+      : host_("torvek-files-"),
+        files_({{'C', host_.Path()}}, "C:\\", "C:\\Temp\\"),
         scratch_("C:\\Scratch") {
-    std::error_code error;
-    fs::create_directory(host_ / "Temp", error);
-    fs::create_directory(host_ / "Scratch", error);
-  }
-
-  ~PortableFiles() override {
-    std::error_code error;
-    fs::remove_all(host_, error);
+    host_.Make("Temp");
+    host_.Make("Scratch");
   }
 
   platform::FileSystem& Files() override { return files_; }
@@ -70,7 +50,7 @@ class PortableFiles : public FilesUnderTest {
   }
 
  private:
-  fs::path host_;
+  torvek::testing::ScratchFolder host_;
   portable::HostFileSystem files_;
   std::string scratch_;
 };

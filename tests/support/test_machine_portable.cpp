@@ -1,11 +1,9 @@
 // The portable machine: host folders for C: and D: and an in-memory registry.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <random>
-
 #include "common/portable/host_file_system.h"
 #include "common/portable/reg_file.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/test_machine.h"
 
 namespace torvek::testing {
@@ -14,35 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FreshHostFolder() {
-  static std::atomic<unsigned> counter = 0;
-  std::error_code error;
-  const fs::path base = fs::temp_directory_path(error);
-  for (;;) {
-    fs::path folder = base / ("torvek-machine-" + std::to_string(std::random_device()()) + "-" +
-                              std::to_string(counter++));
-    if (fs::create_directory(folder, error)) {
-      fs::create_directories(folder / "c" / "Temp", error);
-      fs::create_directory(folder / "d", error);
-      return folder;
-    }
-  }
-}
-
 class PortableMachine : public MachineBackend {
  public:
   explicit PortableMachine(portable::RegistryView view)
-      : root_(FreshHostFolder()),
-        files_({{'C', root_ / "c"}, {'D', root_ / "d"}}, "C:\\", "C:\\Temp\\"),
-        registry_(view) {}
-
-  ~PortableMachine() override {
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(root_, error), end; !error && it != end;
-         it.increment(error)) {
-      fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, error);
-    }
-    fs::remove_all(root_, error);
+      : root_("torvek-machine-"),
+        files_({{'C', root_.Make("c")}, {'D', root_.Make("d")}}, "C:\\", "C:\\Temp\\"),
+        registry_(view) {
+    root_.Make("c/Temp");
   }
 
   platform::FileSystem& Files() override { return files_; }
@@ -81,7 +57,7 @@ class PortableMachine : public MachineBackend {
   bool ReadOnlyEnforced() const override { return true; }
 
  private:
-  fs::path root_;
+  ScratchFolder root_;
   portable::HostFileSystem files_;
   portable::MemoryRegistry registry_;
 };

@@ -3,14 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
-
 #include "common/portable/host_file_system.h"
 #include "common/testing/faulty_file_system.h"
 #include "common/testing/scripted_message_boxes.h"
 #include "installer/wizard/application_name.h"
 #include "installer/wizard/folder_validation.h"
+#include "tests/support/scratch_folder.h"
 
 namespace torvek::setup {
 namespace {
@@ -23,23 +21,10 @@ using ::testing::IsEmpty;
 class FolderValidation : public ::testing::Test {
  protected:
   FolderValidation()
-      : root_(std::filesystem::temp_directory_path() /
-              ("torvek-folders-" + std::to_string(std::random_device()()))),
-        host_(Drives(root_), "C:\\", "C:\\"),
-        files_(host_) {
+      : root_("torvek-folders-"), host_({{'C', root_.Make("c")}}, "C:\\", "C:\\"), files_(host_) {
     host_.CreateDirectory("C:\\Existing");
     host_.CreateDirectory("C:\\Existing\\乗");
   }
-  ~FolderValidation() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
-
-  static std::map<char, std::filesystem::path> Drives(const std::filesystem::path& root) {
-    std::filesystem::create_directories(root / "c");
-    return {{'C', root / "c"}};
-  }
-
   bool IsFolder(const char* path) {
     const std::uint32_t attributes = host_.GetAttributes(path);
     return attributes != platform::kInvalidAttributes &&
@@ -57,7 +42,7 @@ class FolderValidation : public ::testing::Test {
     return texts;
   }
 
-  std::filesystem::path root_;
+  torvek::testing::ScratchFolder root_;
   portable::HostFileSystem host_;
   torvek::testing::FaultyFileSystem files_;
   torvek::testing::ScriptedMessageBoxes boxes_;

@@ -3,45 +3,12 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
-#include <random>
 
 #include "common/portable/reg_file.h"
 #include "tests/support/source_file.h"
 
 namespace torvek::setup::testing {
-
-namespace {
-
-std::filesystem::path FreshRoot() {
-  static std::atomic<unsigned> counter = 0;
-  namespace fs = std::filesystem;
-#ifdef _WIN32
-  // Windows' temporary folder lies deep: the drives stand right below C:\ instead, so that a
-  // path near the platform's limit on them is near it on the disk too.
-  const fs::path base = L"C:\\";
-  const std::string stem = "tw";
-#else
-  const fs::path base = fs::temp_directory_path();
-  const std::string stem = "torvek-wizard-" + std::to_string(std::random_device()()) + "-";
-#endif
-  for (;;) {
-    const fs::path root = base / (stem + std::to_string(counter++));
-    std::error_code error;
-    if (fs::create_directory(root, error)) {
-      fs::create_directories(root / "c");
-      fs::create_directories(root / "d");
-      return root;
-    }
-    if (error) {
-      ADD_FAILURE() << "no folder for the wizard's drives at " << root << ": " << error.message();
-      return root;
-    }
-  }
-}
-
-}  // namespace
 
 std::string ProductFolder(std::string_view installFolder) {
   std::string folder(installFolder);
@@ -51,8 +18,14 @@ std::string ProductFolder(std::string_view installFolder) {
 }
 
 WizardFixture::WizardFixture()
-    : root_(FreshRoot()),
-      host_({{'C', root_ / "c"}, {'D', root_ / "d"}}, "D:\\Kit", "C:\\Temp"),
+#ifdef _WIN32
+    // Windows' temporary folder lies deep: the drives stand right below C:\ instead, so that a
+    // path near the platform's limit on them is near it on the disk too.
+    : root_(L"C:\\", "tw"),
+#else
+    : root_("torvek-wizard-"),
+#endif
+      host_({{'C', root_.Make("c")}, {'D', root_.Make("d")}}, "D:\\Kit", "C:\\Temp"),
       files_(host_),
       user_(torvek::testing::ScriptedHost::Make()),
       folders_(user_->Host(), files_) {
@@ -63,8 +36,6 @@ WizardFixture::WizardFixture()
 
 WizardFixture::~WizardFixture() {
   table_.reset();
-  std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
 }
 
 void WizardFixture::UseSampleMachine() {

@@ -19,6 +19,7 @@
 #include "installer/acad/acad_install_table.h"
 #include "installer/wizard/install_options.h"
 #include "installer/wizard/setup_services.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_host.h"
 
 namespace torvek::setup::testing {
@@ -51,7 +52,7 @@ class WizardFixture : public ::testing::Test {
   SetupServices Services();
   void ExpectNoFaults();
 
-  std::filesystem::path root_;
+  torvek::testing::ScratchFolder root_;
   portable::HostFileSystem host_;
   torvek::testing::FaultyFileSystem files_;
   portable::MemoryRegistry registry_;
