@@ -7,6 +7,7 @@
 
 #include "common/portable/reg_file.h"
 #include "common/text/cp936_text.h"
+#include "common/text/path_split.h"
 
 namespace torvek::testing {
 
@@ -111,9 +112,11 @@ void TestMachine::MakeFolder(std::string_view windowsPath) {
 }
 
 void TestMachine::Put(std::string_view windowsPath, std::string_view bytes) {
-  const std::size_t slash = windowsPath.rfind('\\');
-  if (slash != std::string_view::npos && slash > 2)
-    MakeFolder(windowsPath.substr(0, slash));
+  // By characters, not bytes: the trail byte of 乗 is a backslash. A file right below the drive's
+  // root has no folder to make.
+  const std::size_t nameStart = LastNameStart(windowsPath);
+  if (nameStart > 3)
+    MakeFolder(windowsPath.substr(0, nameStart - 1));
   std::ofstream out(RealPath(windowsPath), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << windowsPath;

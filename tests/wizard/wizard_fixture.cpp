@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/portable/reg_file.h"
+#include "common/text/path_split.h"
 #include "tests/support/source_file.h"
 
 namespace torvek::setup::testing {
@@ -68,7 +69,8 @@ acad::AcadInstallTable& WizardFixture::Discover() {
 
 void WizardFixture::Put(std::string_view path, std::string_view text) {
   const std::string file(path);
-  MakeFolder(file.substr(0, file.rfind('\\')));
+  // By characters, not bytes: the trail byte of 乗 is a backslash.
+  MakeFolder(file.substr(0, LastNameStart(file) - 1));
   platform::WinError error = platform::kErrorSuccess;
   auto stream = host_.OpenText(file.c_str(), platform::TextMode::kWrite, error);
   ASSERT_NE(stream, nullptr) << file;
