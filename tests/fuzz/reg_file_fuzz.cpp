@@ -21,6 +21,8 @@ using torvek::portable::RegFileFormat;
 using torvek::portable::RegistryView;
 
 const std::string kRoots[] = {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"};
+constexpr std::string_view kWithoutSoftware =
+    "Windows Registry Editor Version 5.00\r\n\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n";
 
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "reg_file_fuzz: %s\n", what);
@@ -47,7 +49,12 @@ void RoundTrip(MemoryRegistry& registry, RegFileFormat format) {
   // A registry that a .reg file of this format cannot hold is refused, never written short.
   if (!torvek::portable::ExportRegFile(registry, format, first, kRoots).ok())
     return;
+  // A fresh registry has the keys every machine has (HKLM\SOFTWARE, and its Wow6432Node as a
+  // 32-bit program sees it). The file may have deleted them, which nothing the writer writes can
+  // say, so the copy starts without them.
   MemoryRegistry copy(RegistryView::kWow64);
+  if (!torvek::portable::ImportRegFile(copy, kWithoutSoftware).ok())
+    Fail("the copy's keys cannot be deleted");
   const torvek::portable::RegFileResult read = torvek::portable::ImportRegFile(copy, first);
   if (!read.ok()) {
     std::fprintf(stderr, "line %zu: %s\n%s\n", read.line, read.message.c_str(), first.c_str());
